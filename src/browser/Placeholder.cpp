@@ -1,0 +1,1 @@
+int tessalyBrowserPlaceholder = 0;

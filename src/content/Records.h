@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QList>
+
+// The tag-record text format: lines "#" + key + "#" followed by values, each
+// introduced by '>'. Every read opens, scans and closes its file; no state
+// survives a call. Arrays are QStringLists whose index i holds entry i + 1.
+//
+// A missing file, a missing record, or a record with fewer values than asked
+// gives empty texts for what is missing; the readers never fail.
+namespace Module1 {
+
+QString ReadKeyText(const QString &path, const QString &key);
+QStringList ReadKeyValues(const QString &path, const QString &key, int count);
+QString ReadKeyLine(const QString &path, const QString &key);
+QStringList ReadAllKeyValues(const QString &path, const QString &key);
+// The line's key has 3 characters.
+QStringList SplitKeyLine(const QString &line, int count);
+// Entry b (index b - 1) is the line of key 100 + b, found by one forward scan.
+QStringList ReadPaperLines(const QString &path, int count);
+QList<int> CountValuesPerKey(const QString &path, const QStringList &keys);
+QStringList ReadValuesForKeys(const QString &path, const QStringList &keys);
+
+// Writers replace the file whole (atomically) and return false, leaving the
+// old file untouched, when it could not be written.
+bool ReplaceKeyLine(QStringList &lines, const QStringList &values, const QString &lineIndex,
+                    const QString &key, int lineCount, int valueCount, const QString &path);
+bool WriteMarksFile(const QList<QStringList> &rows, const QStringList &keys, int valueCount,
+                    const QString &path);
+
+// Building blocks shared with the writers of other files.
+QString BuildKeyLine(const QString &key, const QStringList &values, int valueCount);
+// Values 1..count of a line whose first '>' stands at 1-based position firstSep.
+QStringList SplitValues(const QString &line, int count, int firstSep);
+// Writes the lines, each followed by CR LF, in Windows-1252.
+bool WriteLines(const QString &path, const QStringList &lines);
+
+} // namespace Module1

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Resources carried inside the program file, found by numeric id.
+namespace Module3 {
+
+// Error numbers of ExtractResource; 0 is success.
+enum ExtractError : int {
+    ExtractOk = 0,
+    ErrNoSuchResource = 1814, // the resource with this id does not exist
+    ErrWriteFailed = 75,      // the file could not be written (path or access)
+};
+
+bool ResourceExists(int id);
+QByteArray ResourceBytes(int id); // empty when absent
+
+// Writes resource `id` to `path`, so that the file holds exactly its bytes.
+// Returns 0 or an error number; never throws. `durable` makes the write
+// survive a crash (results files); scratch files skip the flush.
+int ExtractResource(int id, const QString &type, const QString &path, bool durable = false);
+
+} // namespace Module3

@@ -1,0 +1,38 @@
+#include "Contents.h"
+#include "Workspace.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <csignal>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    // The web engine refuses to start as root unless its sandbox is off.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The web engine is loaded later from a module; it needs shared contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // A write past a file-size limit must fail the write, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tessaly"));
+    QApplication::setOrganizationName(QStringLiteral("tessaly"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
+
+    const QString folder = Workspace::choose(QCoreApplication::applicationDirPath());
+    if (folder.isEmpty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tessaly"),
+                              QStringLiteral("Your results cannot be saved: neither the program "
+                                             "folder nor your own data folder can be written.\n\n"
+                                             "Ask your teacher to check the installation."));
+        return 1;
+    }
+
+    Contents contents{Workspace(folder)};
+    contents.Form_Load();
+    contents.show();
+    return app.exec();
+}
