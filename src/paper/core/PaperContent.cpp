@@ -1,0 +1,85 @@
+#include "PaperContent.h"
+
+#include "Records.h"
+#include "Resources.h"
+#include "Workspace.h"
+
+#include <QFile>
+
+#include <numeric>
+
+int PaperContent::slotsBefore(int question) const
+{
+    int s = 0;
+    for (int q = 1; q < question && q <= partsPerQuestion.size(); ++q)
+        s += partsPerQuestion.at(q - 1);
+    return s;
+}
+
+int PaperContent::questionOfSlot(int slot) const
+{
+    int sum = 0;
+    for (int q = 1; q <= partsPerQuestion.size(); ++q) {
+        sum += partsPerQuestion.at(q - 1);
+        if (sum >= slot)
+            return q;
+    }
+    return 0;
+}
+
+bool PaperContent::isUsable() const
+{
+    const int parts = std::accumulate(partsPerQuestion.begin(), partsPerQuestion.end(), 0);
+    return !questionIds.isEmpty() && slotCount() > 0 && parts == slotCount()
+           && slotKinds.size() == slotKeys.size() && slotValues.size() == slotKeys.size();
+}
+
+PaperContent PaperContent::load(const Workspace &workspace, int module, const QString &paperKey)
+{
+    PaperContent paper;
+    const QString temp = workspace.file(QStringLiteral("temptext.txt"));
+    // Each table is written out, read and deleted before the next one.
+    auto unpack = [&](int id, auto read) {
+        if (Module3::ExtractResource(id, QStringLiteral("Custom"), temp) == 0)
+            read(temp);
+        QFile::remove(temp);
+    };
+    const int base = 10 * module;
+    unpack(30002 + base, [&](const QString &file) {
+        paper.questionIds = Module1::ReadAllKeyValues(file, paperKey);
+    });
+    unpack(30003 + base, [&](const QString &file) {
+        paper.slotKeys = Module1::ReadValuesForKeys(file, paper.questionIds);
+        paper.partsPerQuestion = Module1::CountValuesPerKey(file, paper.questionIds);
+    });
+    unpack(30004 + base, [&](const QString &file) {
+        paper.slotKinds = Module1::ReadValuesForKeys(file, paper.questionIds);
+    });
+    unpack(30005 + base, [&](const QString &file) {
+        paper.slotValues = Module1::ReadValuesForKeys(file, paper.questionIds);
+    });
+    double total = 0;
+    for (const QString &v : paper.slotValues)
+        total += v.trimmed().toDouble();
+    paper.totalMarks = qRound(total);
+    return paper;
+}
+
+QList<int> RemainingQuestions(const PaperContent &paper, const QStringList &answers)
+{
+    QList<int> list;
+    for (int i = 1; i <= paper.slotCount(); ++i) {
+        if (!answers.value(i - 1).trimmed().isEmpty())
+            continue;
+        const int q = paper.questionOfSlot(i);
+        if (q > 0 && (list.isEmpty() || list.last() != q))
+            list.append(q);
+    }
+    return list;
+}
+
+int AnsweredCount(const QStringList &answers)
+{
+    return static_cast<int>(std::count_if(answers.begin(), answers.end(),
+                                          [](const QString &a) { return !a.isEmpty(); }));
+}
