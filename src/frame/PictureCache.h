@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+
+#include <memory>
+
+// The pictures of one Graphics folder, each file read from disk at most once
+// for as long as any window holds the cache. Names are matched without
+// regard to letter case ("Pencil.ico" finds "pencil.ico").
+class PictureCache
+{
+public:
+    explicit PictureCache(QString folder);
+
+    // The cache shared by every window showing pictures of `folder`; it lives
+    // while a window holds it.
+    static std::shared_ptr<PictureCache> forFolder(const QString &folder);
+
+    // A null pixmap when the folder has no such file (not kept, so a file
+    // written later is found).
+    QPixmap picture(const QString &name);
+
+    const QString &folder() const { return m_folder; }
+    // Files read from disk so far.
+    int filesRead() const { return m_filesRead; }
+    // Forgets every picture, for a folder whose files were rewritten.
+    void clear();
+
+private:
+    QString resolve(const QString &name);
+    void indexFolder();
+
+    QString m_folder;
+    QHash<QString, QPixmap> m_pictures;  // key: lower-case name
+    QHash<QString, QString> m_fileNames; // lower-case name -> name on disk
+    int m_filesRead = 0;
+};
