@@ -37,14 +37,20 @@ function(tessaly_embed_rcc target rccfile symbol)
 endfunction()
 
 # Compiles a quiz source tree into a binary resource bundle at OUTPUT.
+# SHIPPED adds the structure checks of the shipped content.
 function(tessaly_compile_content name source output)
+  cmake_parse_arguments(PARSE_ARGV 3 arg "SHIPPED" "" "")
+  set(flags)
+  if(arg_SHIPPED)
+    set(flags --shipped)
+  endif()
   file(GLOB_RECURSE quiz_sources CONFIGURE_DEPENDS ${source}/*)
   set(outdir ${CMAKE_CURRENT_BINARY_DIR}/${name})
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${outdir}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${outdir}
-    COMMAND tessaly_quizc ${source} ${outdir}
+    COMMAND tessaly_quizc ${source} ${outdir} ${flags}
     COMMAND Qt6::rcc --binary --no-zstd -o ${output} ${outdir}/resources.qrc
     DEPENDS tessaly_quizc ${quiz_sources}
     COMMENT "Compiling quiz content ${name}"

@@ -1,0 +1,102 @@
+#include "ConfigFile.h"
+
+#include "TextCodec.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace {
+
+const QStringList &knownKeys()
+{
+    static const QStringList keys{
+        QStringLiteral("NME"), QStringLiteral("COD"), QStringLiteral("LAH"), QStringLiteral("LBH"),
+        QStringLiteral("LCH"), QStringLiteral("TT1"), QStringLiteral("TT2"), QStringLiteral("TT3"),
+        QStringLiteral("TP1"), QStringLiteral("TP2"), QStringLiteral("TP3"), QStringLiteral("TN1"),
+        QStringLiteral("TN2"), QStringLiteral("TN3")};
+    return keys;
+}
+
+} // namespace
+
+QString ConfigFile::moduleLabelKey(int module)
+{
+    return QStringLiteral("L") + QChar(u'A' + (module - 1)) + QStringLiteral("H");
+}
+
+bool ConfigFile::parse(const QString &path, const QByteArray &bytes, Diagnostics &diag)
+{
+    static const QRegularExpression record(QStringLiteral("^#([A-Za-z0-9]{3})#(.*)$"));
+    static const QRegularExpression separator(QStringLiteral("^-+$"));
+    m_path = path;
+    m_records.clear();
+    m_bytes.clear();
+    const int before = int(diag.entries().size());
+
+    QList<QByteArray> raw = bytes.split('\n');
+    const bool finalBreak = bytes.endsWith('\n');
+    if (finalBreak)
+        raw.removeLast();
+    for (int i = 0; i < raw.size(); ++i) {
+        const int line = i + 1;
+        QByteArray rawLine = raw[i];
+        if (rawLine.endsWith('\r'))
+            rawLine.chop(1);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(rawLine);
+        if (decoder.hasError()) {
+            diag.error(path, line, QStringLiteral("line is not valid UTF-8"));
+            continue;
+        }
+        if (i == 0 && text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        for (QChar c : text) {
+            if (!TextCodec::isCp1252(c) || c.unicode() < 0x20) {
+                diag.error(path, line, QStringLiteral("character U+%1 is not in Windows-1252")
+                                           .arg(c.unicode(), 4, 16, QLatin1Char('0')));
+                break;
+            }
+        }
+        m_bytes += TextCodec::toCp1252(text);
+        if (i + 1 < raw.size() || finalBreak)
+            m_bytes += "\r\n";
+
+        if (text == u"..." || text.isEmpty() || separator.match(text).hasMatch())
+            continue;
+        const auto m = record.match(text);
+        if (!m.hasMatch()) {
+            diag.error(path, line, QStringLiteral("not a record line \"#KEY#>value\""));
+            continue;
+        }
+        const QString key = m.captured(1);
+        const QString rest = m.captured(2);
+        if (!knownKeys().contains(key)) {
+            diag.error(path, line, QStringLiteral("unknown configuration key %1").arg(key));
+            continue;
+        }
+        if (m_records.contains(key)) {
+            diag.error(path, line, QStringLiteral("%1 is given twice; the program reads only line %2")
+                                       .arg(key)
+                                       .arg(m_records.value(key).line));
+            continue;
+        }
+        if (!rest.isEmpty() && !rest.startsWith(u'>')) {
+            diag.error(path, line, QStringLiteral("values start with '>' right after \"#%1#\"").arg(key));
+            continue;
+        }
+        if (rest.contains(u'#')) {
+            diag.error(path, line, QStringLiteral("values cannot hold '#'"));
+            continue;
+        }
+        Record r;
+        r.line = line;
+        if (!rest.isEmpty())
+            r.values = rest.mid(1).split(u'>');
+        m_records.insert(key, r);
+    }
+    for (const char *key : {"NME", "COD"}) {
+        if (text(QString::fromLatin1(key)).isEmpty())
+            diag.error(path, 1, QStringLiteral("%1 is missing or empty").arg(QString::fromLatin1(key)));
+    }
+    return int(diag.entries().size()) == before;
+}

@@ -1,0 +1,370 @@
+#include "ContentCompiler.h"
+
+#include "PageArchive.h"
+#include "PageHtml.h"
+#include "PaperParser.h"
+#include "ShippedStructure.h"
+#include "TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+using namespace Quiz;
+
+namespace {
+
+constexpr int kMaxTopics = 10;
+constexpr int kMaxPapers = 50;
+constexpr int kMaxPaperSlots = 80;
+constexpr int kLastQuestionId = 29999;
+
+QByteArray readFile(const QString &path, bool *ok)
+{
+    QFile f(path);
+    *ok = f.open(QIODevice::ReadOnly);
+    return *ok ? f.readAll() : QByteArray();
+}
+
+QString record(const QString &key, const QStringList &values)
+{
+    QString line = QLatin1Char('#') + key + QLatin1Char('#');
+    for (const QString &v : values)
+        line += QLatin1Char('>') + v;
+    return line;
+}
+
+// A text resource: "..." framing lines, CR LF after every line.
+QByteArray framed(const QStringList &lines)
+{
+    QString text = QStringLiteral("...\r\n");
+    for (const QString &l : lines)
+        text += l + QStringLiteral("\r\n");
+    text += QStringLiteral("...\r\n");
+    return TextCodec::toCp1252(text);
+}
+
+// A results template: framed the same way but without the final CR LF.
+QByteArray framedTemplate(const QStringList &lines)
+{
+    QByteArray bytes = framed(lines);
+    bytes.chop(2);
+    return bytes;
+}
+
+int wholeValue(const ConfigFile &config, const QString &key, int max, Diagnostics &diag)
+{
+    static const QRegularExpression whole(QStringLiteral("^\\d{1,3}$"));
+    const ConfigFile::Record r = config.record(key);
+    if (!config.has(key)) {
+        diag.error(config.path(), 1, QStringLiteral("%1 is missing").arg(key));
+        return -1;
+    }
+    if (r.values.size() != 1 || !whole.match(r.values.first()).hasMatch() || r.values.first().toInt() > max) {
+        diag.error(config.path(), r.line, QStringLiteral("%1 must be one whole number from 0 to %2").arg(key).arg(max));
+        return -1;
+    }
+    return r.values.first().toInt();
+}
+
+} // namespace
+
+bool ContentCompiler::compile(const QString &quizDir)
+{
+    m_dir = quizDir;
+    m_papers.clear();
+    m_resources.clear();
+    m_pictures.clear();
+
+    const QString configPath = QDir(quizDir).filePath(QStringLiteral("config.txt"));
+    bool ok = false;
+    const QByteArray configBytes = readFile(configPath, &ok);
+    if (!ok) {
+        m_diag.error(configPath, 1, QStringLiteral("cannot read the configuration"));
+        return false;
+    }
+    m_config.parse(configPath, configBytes, m_diag);
+
+    QMap<int, QList<Paper>> modules;
+    for (int n = 1; n <= 3; ++n) {
+        const QString labelKey = ConfigFile::moduleLabelKey(n);
+        const QString dir = QDir(quizDir).filePath(QStringLiteral("module%1").arg(n));
+        if (m_config.text(labelKey).isEmpty()) {
+            const QStringList files = QDir(dir).entryList({QStringLiteral("paper*.txt")}, QDir::Files);
+            if (!files.isEmpty())
+                m_diag.error(m_config.path(), m_config.lineOf(labelKey),
+                             QStringLiteral("module%1/ holds papers but %2 is empty").arg(n).arg(labelKey));
+            continue;
+        }
+        const QList<Paper> papers = readModule(n);
+        checkModuleConfig(n, papers);
+        modules.insert(n, papers);
+    }
+    if (!m_diag.isEmpty())
+        return false;
+
+    m_resources.insert(kConfigId, m_config.resourceBytes());
+    int nextId = kFirstQuestionId;
+    for (auto it = modules.cbegin(); it != modules.cend(); ++it)
+        emitModule(it.key(), it.value(), nextId);
+    return m_diag.isEmpty();
+}
+
+QList<Paper> ContentCompiler::readModule(int module)
+{
+    static const QRegularExpression paperName(QStringLiteral("^paper(\\d+)\\.txt$"));
+    const QDir dir(QDir(m_dir).filePath(QStringLiteral("module%1").arg(module)));
+    QMap<int, Paper> byKey;
+    for (const QString &name : dir.entryList({QStringLiteral("paper*.txt")}, QDir::Files, QDir::Name)) {
+        const QString path = dir.filePath(name);
+        const auto m = paperName.match(name);
+        const int key = m.hasMatch() && m.captured(1).size() == 3 ? m.captured(1).toInt() : 0;
+        if (key < 101 || key > 100 + kMaxPapers) {
+            m_diag.error(path, 1, QStringLiteral("paper files are named paper101.txt to paper150.txt"));
+            continue;
+        }
+        bool ok = false;
+        const QByteArray bytes = readFile(path, &ok);
+        if (!ok) {
+            m_diag.error(path, 1, QStringLiteral("cannot read the paper"));
+            continue;
+        }
+        PaperParser parser(m_diag);
+        Paper paper = parser.parse(path, key, bytes);
+        if (const int total = slotCountOf(paper); total > kMaxPaperSlots)
+            m_diag.error(path, 1, QStringLiteral("paper has %1 answer slots; at most %2").arg(total).arg(kMaxPaperSlots));
+        checkPictures(paper);
+        if (m_options.shipped && module == ShippedStructure::kModule)
+            checkShippedShape(paper);
+        byKey.insert(key, paper);
+    }
+    return byKey.values();
+}
+
+void ContentCompiler::checkShippedShape(const Paper &paper)
+{
+    const ShippedStructure::PaperShape shape = ShippedStructure::shapeOf(paper.key);
+    const int questions = int(paper.questions.size());
+    const int total = slotCountOf(paper);
+    if (questions != shape.questions || total != shape.slotCount)
+        m_diag.error(paper.path, 1, QStringLiteral("paper %1 must have %2 questions and %3 answer slots; it has %4 and %5")
+                                        .arg(paper.key)
+                                        .arg(shape.questions)
+                                        .arg(shape.slotCount)
+                                        .arg(questions)
+                                        .arg(total));
+    for (int i = 0; i < questions; ++i) {
+        const Question &q = paper.questions[i];
+        if (q.multipleChoice != shape.multipleChoice) {
+            m_diag.error(paper.path, q.line,
+                         shape.multipleChoice
+                             ? QStringLiteral("paper %1 is a multiple-choice paper; question %2 is not multiple choice")
+                                   .arg(paper.key)
+                                   .arg(i + 1)
+                             : QStringLiteral("paper %1 is a typed-answer paper; question %2 is multiple choice")
+                                   .arg(paper.key)
+                                   .arg(i + 1));
+        }
+    }
+}
+
+void ContentCompiler::checkPictures(const Paper &paper)
+{
+    for (const Question &q : paper.questions) {
+        QList<const Block *> blocks;
+        for (const Block &b : q.stem)
+            blocks.append(&b);
+        for (const Part &p : q.parts)
+            for (const Block &b : p.blocks)
+                blocks.append(&b);
+        for (const Block *b : blocks)
+            if (b->type == Block::Picture)
+                checkPicture(paper.path, b->line, b->picture);
+    }
+}
+
+void ContentCompiler::checkPicture(const QString &file, int line, const QString &name)
+{
+    if (m_pictures.contains(name))
+        return;
+    const QDir dir(QDir(m_dir).filePath(QStringLiteral("pictures")));
+    if (!dir.exists(name)) {
+        QString hint;
+        for (const QString &other : dir.entryList(QDir::Files))
+            if (other.compare(name, Qt::CaseInsensitive) == 0)
+                hint = QStringLiteral("; did you mean %1?").arg(other);
+        m_diag.error(file, line, QStringLiteral("picture %1 does not exist in pictures/%2").arg(name, hint));
+        return;
+    }
+    bool ok = false;
+    const QByteArray bytes = readFile(dir.filePath(name), &ok);
+    QXmlStreamReader xml(bytes);
+    bool svgRoot = false;
+    while (ok && !xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && !svgRoot) {
+            svgRoot = xml.name() == u"svg";
+            if (!svgRoot)
+                break;
+        }
+    }
+    if (!ok || xml.hasError() || !svgRoot) {
+        const QString why = !ok ? QStringLiteral("cannot be read")
+                          : xml.hasError() ? QStringLiteral("is not well-formed (%1 at its line %2)")
+                                                 .arg(xml.errorString())
+                                                 .arg(xml.lineNumber())
+                                           : QStringLiteral("has no <svg> root element");
+        m_diag.error(file, line, QStringLiteral("picture %1 %2").arg(name, why));
+        return;
+    }
+    m_pictures.insert(name, bytes);
+}
+
+void ContentCompiler::checkModuleConfig(int module, const QList<Paper> &papers)
+{
+    const QString n = QString::number(module);
+    const QString tt = QStringLiteral("TT") + n, tp = QStringLiteral("TP") + n, tn = QStringLiteral("TN") + n;
+    const int topics = wholeValue(m_config, tt, kMaxTopics, m_diag);
+    const int paperCount = wholeValue(m_config, tp, kMaxPapers, m_diag);
+    if (topics < 0 || paperCount < 0)
+        return;
+    if (paperCount != 5 * topics)
+        m_diag.error(m_config.path(), m_config.lineOf(tp),
+                     QStringLiteral("%1 must be five times %2 (%3)").arg(tp, tt).arg(5 * topics));
+
+    QStringList names = m_config.record(tn).values;
+    // With no topics yet, "#TNn#>" (one empty name) stands for an empty list.
+    if (topics == 0 && names == QStringList{QString()})
+        names.clear();
+    if (!m_config.has(tn)) {
+        m_diag.error(m_config.path(), 1, QStringLiteral("%1 is missing").arg(tn));
+    } else if (names.size() != topics) {
+        m_diag.error(m_config.path(), m_config.lineOf(tn),
+                     QStringLiteral("%1 lists %2 topic names but %3 is %4").arg(tn).arg(names.size()).arg(tt).arg(topics));
+    } else if (names.contains(QString())) {
+        m_diag.error(m_config.path(), m_config.lineOf(tn), QStringLiteral("%1 has an empty topic name").arg(tn));
+    }
+
+    QList<int> present;
+    for (const Paper &p : papers)
+        present.append(p.key);
+
+    if (m_options.shipped && module == ShippedStructure::kModule) {
+        // Topics are listed from topic 1 for as long as all five papers exist.
+        int complete = 0;
+        while (complete < kMaxTopics) {
+            bool all = true;
+            for (int j = 1; j <= 5; ++j)
+                all = all && present.contains(100 + 5 * complete + j);
+            if (!all)
+                break;
+            ++complete;
+        }
+        if (topics != complete)
+            m_diag.error(m_config.path(), m_config.lineOf(tt),
+                         QStringLiteral("%1 must be %2: topics 1 to %2 have all five papers").arg(tt).arg(complete));
+        const QStringList expected = ShippedStructure::topicNames().mid(0, complete);
+        if (names.size() == topics && topics == complete && names != expected)
+            m_diag.error(m_config.path(), m_config.lineOf(tn),
+                         QStringLiteral("%1 must list the topic names \"%2\"").arg(tn, expected.join(QStringLiteral("\", \""))));
+        return;
+    }
+    for (int key = 101; key <= 100 + paperCount; ++key)
+        if (!present.contains(key))
+            m_diag.error(m_config.path(), m_config.lineOf(tp),
+                         QStringLiteral("%1 lists %2 papers but module%3/paper%4.txt is missing")
+                             .arg(tp).arg(paperCount).arg(module).arg(key));
+}
+
+void ContentCompiler::emitModule(int module, const QList<Paper> &all, int &nextId)
+{
+    const int paperCount = m_config.text(QStringLiteral("TP%1").arg(module)).toInt();
+    QList<Paper> papers;
+    for (const Paper &p : all)
+        if (p.key <= 100 + paperCount)
+            papers.append(p);
+    m_papers.insert(module, papers);
+
+    QStringList lists, keys, kinds, values;
+    QStringList marksEmpty(paperCount), marksZero(paperCount, QStringLiteral("0"));
+    QStringList answerLines;
+    for (const Paper &paper : papers) {
+        QStringList ids;
+        for (const Question &q : paper.questions) {
+            const int id = nextId++;
+            if (id > kLastQuestionId) {
+                m_diag.error(paper.path, q.line, QStringLiteral("more questions than page ids below 30000"));
+                return;
+            }
+            const QString key = QString::number(id);
+            ids.append(key);
+            QStringList k, t, v;
+            for (const Slot &s : slotsOf(q)) {
+                k.append(s.key);
+                t.append(s.kind);
+                v.append(QString::number(s.value));
+            }
+            keys.append(record(key, k));
+            kinds.append(record(key, t));
+            values.append(record(key, v));
+
+            QList<PageArchive::Picture> pictures;
+            QStringList seen;
+            auto collect = [&](const QList<Block> &blocks) {
+                for (const Block &b : blocks)
+                    if (b.type == Block::Picture && !seen.contains(b.picture)) {
+                        seen.append(b.picture);
+                        pictures.append({b.picture, m_pictures.value(b.picture)});
+                    }
+            };
+            collect(q.stem);
+            for (const Part &p : q.parts)
+                collect(p.blocks);
+            m_resources.insert(id, PageArchive::build(id, PageHtml::build(q, id), pictures));
+        }
+        const QString paperKey = QString::number(paper.key);
+        lists.append(record(paperKey, ids));
+        answerLines.append(record(paperKey, QStringList(slotCountOf(paper))));
+    }
+
+    const int base = 30000 + 10 * module;
+    m_resources.insert(base + 2, framed(lists));
+    m_resources.insert(base + 3, framed(keys));
+    m_resources.insert(base + 4, framed(kinds));
+    m_resources.insert(base + 5, framed(values));
+
+    const int templates = 30100 + 10 * module;
+    m_resources.insert(templates + 1,
+                       framedTemplate({record(QStringLiteral("FSE"), marksEmpty), record(QStringLiteral("SSE"), marksEmpty),
+                                       record(QStringLiteral("LTM"), marksEmpty), record(QStringLiteral("CDD"), marksEmpty),
+                                       record(QStringLiteral("FST"), marksZero), record(QStringLiteral("SST"), marksZero)}));
+    for (int k = 2; k <= 5; ++k)
+        m_resources.insert(templates + k, framedTemplate(answerLines));
+    m_resources.insert(templates + 6, QByteArrayLiteral("#TRD#"));
+}
+
+bool ContentCompiler::write(const QString &outDir, QString *error) const
+{
+    QDir dir(outDir);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        *error = QStringLiteral("cannot create %1").arg(outDir);
+        return false;
+    }
+    QByteArray qrc = "<RCC><qresource prefix=\"/res\">\n";
+    for (auto it = m_resources.cbegin(); it != m_resources.cend(); ++it) {
+        const QByteArray id = QByteArray::number(it.key());
+        QFile f(dir.filePath(QString::fromLatin1(id)));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(it.value()) != it.value().size()) {
+            *error = QStringLiteral("cannot write %1").arg(f.fileName());
+            return false;
+        }
+        qrc += "<file alias=\"" + id + "\">" + id + "</file>\n";
+    }
+    qrc += "</qresource></RCC>\n";
+    QFile f(dir.filePath(QStringLiteral("resources.qrc")));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(qrc) != qrc.size()) {
+        *error = QStringLiteral("cannot write %1").arg(f.fileName());
+        return false;
+    }
+    return true;
+}
