@@ -2,6 +2,7 @@
 #include "Workspace.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 #include <csignal>
@@ -22,7 +23,12 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("tessaly"));
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
 
-    const QString folder = Workspace::choose(QCoreApplication::applicationDirPath());
+    // An installed copy is shared by every user of the machine: each keeps
+    // their results in their own data folder, even where the program folder
+    // happens to be writable (root).
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const bool installed = QDir(programFolder) == QDir(QStringLiteral(TESSALY_INSTALL_BINDIR));
+    const QString folder = installed ? Workspace::choose(QString()) : Workspace::choose(programFolder);
     if (folder.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Tessaly"),
                               QStringLiteral("Your results cannot be saved: neither the program "

@@ -666,6 +666,11 @@ QByteArray encode(const QString &name, const QList<QImage> &images)
 
 } // namespace
 
+QImage PictureSet::programIcon(int size)
+{
+    return emblem(size);
+}
+
 QList<QImage> PictureSet::draw(const QString &name)
 {
     const QString stem = name.section(u'.', 0, 0);

@@ -21,6 +21,8 @@ public:
     // All pictures in id order; an error text when one cannot be made or
     // does not read back in its format and size.
     static QList<Picture> generate(QString *error);
+    // The program's emblem at any size, for the desktop menu icon.
+    static QImage programIcon(int size);
     // The drawing of one picture by file name; empty for an unknown name.
     static QList<QImage> draw(const QString &name);
 };

@@ -1,4 +1,4 @@
-// tessaly_picgen <outdir> [--sheet sheet.png]: draws the program's pictures,
+// tessaly_picgen <outdir> [--sheet sheet.png] [--icon icon.png]: draws the program's pictures,
 // writes each as a file named by its resource id plus resources.qrc for rcc,
 // and optionally a contact sheet of the whole set.
 #include "ContactSheet.h"
@@ -19,8 +19,13 @@ int main(int argc, char **argv)
         sheet = args[i + 1];
         args.remove(i, 2);
     }
+    QString icon;
+    if (const qsizetype i = args.indexOf(QStringLiteral("--icon")); i >= 0 && i + 1 < args.size()) {
+        icon = args[i + 1];
+        args.remove(i, 2);
+    }
     if (args.size() != 1) {
-        std::fputs("usage: tessaly_picgen <outdir> [--sheet sheet.png]\n", stderr);
+        std::fputs("usage: tessaly_picgen <outdir> [--sheet sheet.png] [--icon icon.png]\n", stderr);
         return 2;
     }
     QString error;
@@ -52,6 +57,10 @@ int main(int argc, char **argv)
     }
     if (!sheet.isEmpty() && !ContactSheet::render(pictures).save(sheet)) {
         std::fprintf(stderr, "tessaly_picgen: cannot write %s\n", qPrintable(sheet));
+        return 1;
+    }
+    if (!icon.isEmpty() && !PictureSet::programIcon(128).save(icon)) {
+        std::fprintf(stderr, "tessaly_picgen: cannot write %s\n", qPrintable(icon));
         return 1;
     }
     return 0;
