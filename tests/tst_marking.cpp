@@ -62,6 +62,8 @@ private slots:
     void markAttemptScores_data();
     void markAttemptScores();
     void zeroTotalGivesNoPercentage();
+    void slotValuesAreReadAsNumbers_data();
+    void slotValuesAreReadAsNumbers();
     void secondAttemptKeepsFirstCorrectSlots();
     void unansweredCheck_data();
     void unansweredCheck();
@@ -409,6 +411,28 @@ void TestMarking::zeroTotalGivesNoPercentage()
     QCOMPARE(mixed.earned, qint64(3));
     QCOMPARE(mixed.total, qint64(13));
     QCOMPARE(mixed.percent, "23.1");
+}
+
+void TestMarking::slotValuesAreReadAsNumbers_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<qint64>("worth");
+    QTest::addRow("whole") << "2" << qint64(2);
+    QTest::addRow("blanks") << " 3 " << qint64(3);
+    QTest::addRow("decimal form") << "2.0" << qint64(2);
+    QTest::addRow("no number") << "abc" << qint64(0);
+    QTest::addRow("negative") << "-4" << qint64(0);
+}
+
+void TestMarking::slotValuesAreReadAsNumbers()
+{
+    // The same value counts towards the score and the total, so that the
+    // percentage matches the total the paper shows.
+    QFETCH(QString, value);
+    QFETCH(qint64, worth);
+    const MarkedAttempt m = MarkAttempt({"Sun", "x"}, {"Sun", "Moon"}, {"T", "T"}, {value, "1"});
+    QCOMPARE(m.earned, worth);
+    QCOMPARE(m.total, worth + 1);
 }
 
 void TestMarking::secondAttemptKeepsFirstCorrectSlots()

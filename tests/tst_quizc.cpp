@@ -421,6 +421,16 @@ void TestQuizc::rejectsBrokenConfiguration_data()
     QTest::addRow("product code missing") << with("#COD#>TY\n", "") << "" << "config.txt:1"
                                           << "COD is missing or empty";
     QTest::addRow("topic count missing") << with("#TT2#>1\n", "") << "" << "config.txt:1" << "TT2 is missing";
+    // The program reads a one-value key as the whole rest of its line.
+    QTest::addRow("label holding two values") << with("#LBH#>Practice", "#LBH#>Prac>tice") << ""
+                                              << "config.txt:5" << "LBH holds one value";
+    QTest::addRow("absent label with a hidden second value")
+        << with("#LBH#>Practice", "#LBH#>Practice\n#LAH#>>Revision") << "" << "config.txt:6"
+        << "LAH holds one value";
+    QTest::addRow("product name holding two values") << with("Tessaly", "Tes>saly") << ""
+                                                     << "config.txt:2" << "NME holds one value";
+    QTest::addRow("product code that is no file name") << with("#COD#>TY", "#COD#>T/Y") << ""
+                                                       << "config.txt:3" << "COD is part of";
     QTest::addRow("papers of an absent module") << QByteArray(kConfig1) << "module3/paper101.txt"
                                                 << "config.txt:1" << "module3/ holds papers but LCH is empty";
     QTest::addRow("paper file named wrongly") << QByteArray(kConfig1) << "module2/paper99.txt"

@@ -29,6 +29,8 @@ private slots:
     void highBytesRoundTrip();
     void clearAnswerText_data();
     void clearAnswerText();
+    void cp1252Encoding_data();
+    void cp1252Encoding();
 
 private:
     QString file(const QByteArray &bytes)
@@ -186,6 +188,13 @@ void TestRecords::clearAnswerText_data()
     QTest::addRow("separators") << "a>b#c" << "abc";
     QTest::addRow("line breaks") << "one\r\ntwo\n" << "onetwo";
     QTest::addRow("outside the code page") << QStringLiteral("H\u2082O \u00e9") << QStringLiteral("H?O \u00e9");
+    // One character is one '?', also when it takes two UTF-16 units.
+    QTest::addRow("emoji") << QStringLiteral("Sun \U0001F31E") << QStringLiteral("Sun ?");
+    QTest::addRow("lone surrogate") << QString(QChar(0xD83C)) + QStringLiteral("x") << QStringLiteral("?x");
+    // Accents typed as a letter and a combining mark are stored composed.
+    QTest::addRow("combining accent") << QStringLiteral("cafe\u0301") << QStringLiteral("caf\u00e9");
+    QTest::addRow("angstrom sign") << QStringLiteral("1 \u212B") << QStringLiteral("1 \u00c5");
+    QTest::addRow("C1 control") << QStringLiteral("a\u0080b") << QStringLiteral("a?b");
 }
 
 void TestRecords::clearAnswerText()
@@ -193,6 +202,30 @@ void TestRecords::clearAnswerText()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     QCOMPARE(TextCodec::ClearAnswerText(typed), stored);
+}
+
+void TestRecords::cp1252Encoding_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addRow("euro") << QStringLiteral("\u20AC") << QByteArray("\x80");
+    QTest::addRow("marks") << QStringLiteral("\u00FC\u00FB") << QByteArray("\xFC\xFB");
+    QTest::addRow("undefined byte kept") << QStringLiteral("\u0081\u009D") << QByteArray("\x81\x9D");
+    // A C1 control whose byte means another character must not turn into it.
+    QTest::addRow("C1 control at the euro") << QStringLiteral("\u0080") << QByteArray("?");
+    QTest::addRow("C1 control at a quote") << QStringLiteral("\u0092") << QByteArray("?");
+    QTest::addRow("emoji is one character") << QStringLiteral("a\U0001F31Eb") << QByteArray("a?b");
+    QTest::addRow("lone surrogate") << QString(QChar(0xDC00)) << QByteArray("?");
+}
+
+void TestRecords::cp1252Encoding()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(TextCodec::toCp1252(text), bytes);
+    // What is written reads back as itself, or as '?' where it could not be held.
+    const QString back = TextCodec::fromCp1252(bytes);
+    QVERIFY(back == text || back.contains(QLatin1Char('?')));
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

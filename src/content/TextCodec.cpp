@@ -22,6 +22,11 @@ int byteFor(QChar c)
     return -1;
 }
 
+bool isUndefinedByte(char16_t u)
+{
+    return u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0;
+}
+
 } // namespace
 
 namespace TextCodec {
@@ -47,10 +52,16 @@ QByteArray toCp1252(const QString &text)
 {
     QByteArray out;
     out.reserve(text.size());
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         int b = byteFor(c);
-        if (b < 0 && c.unicode() >= 0x80 && c.unicode() < 0xA0)
-            b = c.unicode(); // round trip of an undefined byte
+        // Only the five undefined bytes travel as C1 controls; any other C1
+        // control would read back as the character its byte stands for.
+        if (b < 0 && isUndefinedByte(c.unicode()))
+            b = c.unicode();
+        // A character beyond the first plane is one character: one '?'.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
         out.append(b < 0 ? '?' : static_cast<char>(b));
     }
     return out;
@@ -63,11 +74,17 @@ bool isCp1252(QChar c)
 
 QString ClearAnswerText(const QString &text)
 {
+    // Composed first: an accent typed as a letter and a combining mark is one
+    // Windows-1252 character.
+    const QString composed = text.normalized(QString::NormalizationForm_C);
     QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
+    out.reserve(composed.size());
+    for (qsizetype i = 0; i < composed.size(); ++i) {
+        const QChar c = composed.at(i);
         if (c == u'>' || c == u'#' || c == u'\r' || c == u'\n')
             continue;
+        if (c.isHighSurrogate() && i + 1 < composed.size() && composed.at(i + 1).isLowSurrogate())
+            ++i;
         out.append(isCp1252(c) ? c : QChar(u'?'));
     }
     return out;

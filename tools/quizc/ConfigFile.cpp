@@ -98,5 +98,22 @@ bool ConfigFile::parse(const QString &path, const QByteArray &bytes, Diagnostics
         if (text(QString::fromLatin1(key)).isEmpty())
             diag.error(path, 1, QStringLiteral("%1 is missing or empty").arg(QString::fromLatin1(key)));
     }
+    // The program reads these as the whole rest of their line, so a second
+    // value would become part of the text (or make an absent module present).
+    for (const char *name : {"NME", "COD", "LAH", "LBH", "LCH"}) {
+        const QString key = QString::fromLatin1(name);
+        const Record r = m_records.value(key);
+        if (r.values.size() > 1)
+            diag.error(path, r.line, QStringLiteral("%1 holds one value; the program would read \"%2\"")
+                                         .arg(key, r.values.join(u'>')));
+    }
+    static const QString notInFileNames = QStringLiteral("/\\:*?\"<>|");
+    for (QChar c : text(QStringLiteral("COD"))) {
+        if (notInFileNames.contains(c)) {
+            diag.error(path, lineOf(QStringLiteral("COD")),
+                       QStringLiteral("COD is part of the results file names and cannot hold '%1'").arg(c));
+            break;
+        }
+    }
     return int(diag.entries().size()) == before;
 }

@@ -3,9 +3,21 @@
 #include "Marking.h"
 #include "Score.h"
 
-#include <algorithm>
-
 using namespace Module1;
+
+namespace {
+
+// A slot's value as the paper's total counts it: a number as text ("2",
+// "2.0"), rounded to whole marks; anything else or below zero is worth nothing.
+qint64 slotWorth(const QString &text)
+{
+    double v = 0;
+    if (!ParseTypedNumber(text, &v) || v <= 0)
+        return 0;
+    return qRound64(v);
+}
+
+} // namespace
 
 bool FirstAttempt::isCorrect(int slot) const
 {
@@ -59,8 +71,7 @@ MarkedAttempt MarkAttempt(const QStringList &answers, const QStringList &keys,
         const QString result = kind == QLatin1String("G") || kind == QLatin1String("M")
                                    ? MarkGroupAnswer(given, keys, kinds, i)
                                    : MarkAnswer(given.value(i - 1), keys.at(i - 1), kind);
-        // Values are whole numbers; anything else is worth nothing.
-        const qint64 value = std::max(values.value(i - 1).trimmed().toLongLong(), 0LL);
+        const qint64 value = slotWorth(values.value(i - 1));
         marked.total += value;
         if (result == CorrectMark)
             marked.earned += value;

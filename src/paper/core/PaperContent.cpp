@@ -1,5 +1,6 @@
 #include "PaperContent.h"
 
+#include "Marking.h"
 #include "Records.h"
 #include "Resources.h"
 #include "Workspace.h"
@@ -58,10 +59,15 @@ PaperContent PaperContent::load(const Workspace &workspace, int module, const QS
     unpack(30005 + base, [&](const QString &file) {
         paper.slotValues = Module1::ReadValuesForKeys(file, paper.questionIds);
     });
-    double total = 0;
-    for (const QString &v : paper.slotValues)
-        total += v.trimmed().toDouble();
-    paper.totalMarks = qRound(total);
+    // Counted slot by slot as the marking counts them, so that a percentage
+    // always refers to this total.
+    qint64 total = 0;
+    for (const QString &v : paper.slotValues) {
+        double value = 0;
+        if (Module1::ParseTypedNumber(v, &value) && value > 0)
+            total += qRound64(value);
+    }
+    paper.totalMarks = static_cast<int>(total);
     return paper;
 }
 
