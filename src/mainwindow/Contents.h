@@ -1,25 +1,141 @@
 #pragma once
 
 #include "ProgramConfig.h"
+#include "ResultsStore.h"
+#include "SkinnedWindow.h"
 #include "Workspace.h"
 
-#include <QWidget>
+#include <QHash>
+#include <QList>
+#include <QStringList>
 
-// The main window: module and Help tabs, toolbar and the four panels.
-class Contents : public QWidget
+#include <memory>
+#include <optional>
+
+class AboutPanel;
+class HomePanel;
+class PaperWindowFactory;
+class PictureButton;
+class ReportPanel;
+class ResultsPrinter;
+class ShadedBox;
+class TrashPanel;
+
+// The main window: module and Help tabs over the tab strip ScnTabBG with the
+// toolbar (ToolBar01..04), and one of four panels below it (Body_Home,
+// Body_Report, Body_Trash, Body_About), shown by bringing it to the front.
+//
+// Its state lives in hidden fields found by object name, as the paper
+// windows and the pop-up read them: txtTabPos, txtToolBarPos, txtReportPos,
+// LChose, lblCOD, TopicCount, PaperNum, TakeNum, TtPapersCon, RefreshLog
+// and PopUpResponse; SubH1 is the visible heading of the paper list.
+class Contents : public SkinnedWindow
 {
     Q_OBJECT
 public:
     explicit Contents(Workspace workspace, QWidget *parent = nullptr);
+    // Tests: Form_Load uses `config` instead of reading the configuration
+    // resource (which is fixed per program file).
+    Contents(Workspace workspace, ProgramConfig config, QWidget *parent = nullptr);
+    ~Contents() override;
 
-    // Start-up: pictures, configuration, results files, captions, timer, first
-    // module.
+    // Start-up: configuration, results files, captions, tabs, timer, first
+    // module with its data. The pictures are written when the window is made.
     void Form_Load();
 
-    const Workspace &workspace() const { return m_workspace; }
     const ProgramConfig &config() const { return m_config; }
 
+    // --- What the paper windows use ---
+    void setPaperWindows(std::unique_ptr<PaperWindowFactory> factory);
+    PaperWindowFactory *paperWindows() const { return m_paperWindows.get(); }
+    // Text of a hidden field or label by object name ("PaperNum", "SubH1"
+    // ...); empty for an unknown name.
+    QString field(const QString &name) const;
+    struct Handover {
+        int paperKey = 0;   // PaperNum, 101..150
+        int take = 0;       // TakeNum, 1 or 2
+        int firstPaper = 0; // TopicCount, 1, 6 .. 46
+        QString topicName;  // SubH1
+        int module = 0;     // LChose
+        QString code;       // lblCOD
+        int paperCount = 0; // TtPapersCon
+    };
+    Handover handover() const;
+    // Re-reads the marks file and keeps the chosen topic; run by a paper
+    // window as it unloads.
+    void RefreshContents();
+
+    // --- Navigation, as the tabs, toolbar and rows run it ---
+    void TabClick(int tab);   // Tab01_Click .. Tab04_Click
+    void ToolBarClick(int n); // ToolBar01_Click .. ToolBar04_Click
+    void ShowPanel();
+    void RaiseTab(int tab);
+    void CloseProgram();
+    void LoadModuleData();
+    void TopicClick(int topic); // Topic1_Click .. Topic10_Click
+    void TopicChoosing(int firstPaper);
+    void OpenPaper(int offset, int take);
+    void ShowReport();
+    void ShowReportSection();
+    void PrintResults();
+    void PrintSetup();
+
+    // --- Parts, for tests and the look ---
+    HomePanel *homePanel() const { return m_home; }
+    ReportPanel *reportPanel() const { return m_report; }
+    TrashPanel *trashPanel() const { return m_trash; }
+    AboutPanel *aboutPanel() const { return m_about; }
+    // The panel last brought to the front.
+    QWidget *shownPanel() const { return m_shown; }
+    PictureButton *tab(int n) const { return m_tabs.value(n - 1); }
+    PictureButton *toolbarButton(int n) const { return m_toolbar.value(n - 1); }
+    ShadedBox *tabStrip() const { return m_strip; }
+    ResultsPrinter &printer() const { return *m_printer; }
+    // The module data LoadModuleData read.
+    const MarksRows &marksRows() const { return m_rows; }
+    int topicTotal() const { return m_topicTotal; }
+
+    static constexpr QSize kWindowSize{680, 540};
+
+protected:
+    void imgProgClose_Click() override;
+    void layoutFrame() override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
-    Workspace m_workspace;
+    void build();
+    void buildTabs();
+    void buildToolbar();
+    void fillCaptions();
+    void layoutTabs();
+    void placeTab(int n, int left, int top);
+    void applyToolbarIdentities();
+    void showPanelWidget(QWidget *panel);
+    void eraseAllResults();
+    void setField(const QString &name, const QString &text);
+    int fieldNumber(const QString &name) const;
+    void addField(const QString &name, bool textBox, const QString &text);
+
     ProgramConfig m_config;
+    std::optional<ProgramConfig> m_givenConfig;
+    QWidget *m_client = nullptr;
+    ShadedBox *m_strip = nullptr;
+    QList<PictureButton *> m_tabs;
+    QList<PictureButton *> m_toolbar;
+    HomePanel *m_home = nullptr;
+    ReportPanel *m_report = nullptr;
+    TrashPanel *m_trash = nullptr;
+    AboutPanel *m_about = nullptr;
+    QWidget *m_shown = nullptr;
+    QHash<QString, QWidget *> m_fields;
+    std::unique_ptr<ResultsPrinter> m_printer;
+    std::unique_ptr<PaperWindowFactory> m_paperWindows;
+    bool m_closing = false;
+
+    // Module data of the chosen module.
+    int m_topicTotal = 0;
+    int m_paperTotal = 0;
+    QStringList m_topicNames;
+    MarksRows m_rows;
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class SkinnedWindow;
+
+// Body_About: the product's name and version and the link to the maker's
+// web page (lbl_QVURL), which runs OpenWebPage.
+class AboutPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    AboutPanel(SkinnedWindow &window, QWidget *parent);
+
+    void setProductName(const QString &name);
+    QLabel *link() const { return m_link; }
+
+    void lbl_QVURL_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *m_name = nullptr;
+    QLabel *m_link = nullptr;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class PictureButton;
+class QLabel;
+class SkinnedWindow;
+
+// Body_Trash: erasing all past results with a confirmation inside the panel.
+// Offer (Trashlbl1, ButTrash) -> "Trash" -> Confirm (Trashlbl2, ButTrash_Yes,
+// ButTrash_No) -> "Yes" -> Done (Trashlbl3); "No" goes back to Offer.
+class TrashPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class State { Offer, Confirm, Done };
+
+    TrashPanel(SkinnedWindow &window, QWidget *parent);
+
+    State state() const { return m_state; }
+    // Offer; run whenever the panel is shown.
+    void reset();
+
+    void ButTrash_Click();
+    void ButTrash_Yes_Click();
+    void ButTrash_No_Click();
+
+    // Run on "Yes" before the panel shows Done; false when some results
+    // could not be erased, which the panel then says.
+    void setEraser(std::function<bool()> eraser) { m_eraser = std::move(eraser); }
+
+private:
+    void setState(State state);
+
+    State m_state = State::Offer;
+    std::function<bool()> m_eraser;
+    QLabel *m_lbl1 = nullptr;
+    QLabel *m_lbl2 = nullptr;
+    QLabel *m_lbl3 = nullptr;
+    PictureButton *m_trash = nullptr;
+    PictureButton *m_yes = nullptr;
+    PictureButton *m_no = nullptr;
+};
