@@ -1,4 +1,5 @@
 #include "Contents.h"
+#include "ContentsPaperWindows.h"
 #include "Workspace.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QMessageBox>
 
 #include <csignal>
+#include <memory>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
@@ -38,6 +40,7 @@ int main(int argc, char *argv[])
     }
 
     Contents contents{Workspace(folder)};
+    contents.setPaperWindows(std::make_unique<ContentsPaperWindows>());
     contents.Form_Load();
     contents.show();
     return app.exec();

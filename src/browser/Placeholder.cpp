@@ -1,1 +1,0 @@
-int tessalyBrowserPlaceholder = 0;

@@ -1,0 +1,104 @@
+#include "WebQuestionBrowser.h"
+
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+// Made with the first view and kept for the run, so that later papers find
+// the engine started. In memory only: nothing of the pages is stored.
+QWebEngineProfile *sharedProfile()
+{
+    static QWebEngineProfile *profile = [] {
+        auto *p = new QWebEngineProfile(QCoreApplication::instance());
+        p->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+        p->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+        QWebEngineSettings *s = p->settings();
+        // The archives carry no scripts that should run, and nothing remote.
+        s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+        s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        s->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+        // A new page must not take the focus from the answer boxes.
+        s->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+        return p;
+    }();
+    return profile;
+}
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
+
+WebQuestionBrowser::WebQuestionBrowser(QWidget *parent)
+    : QuestionBrowser(parent)
+{
+    setObjectName(QStringLiteral("brwWebBrowser"));
+    m_view = new QWebEngineView(this);
+    m_view->setObjectName(QStringLiteral("brwWebView"));
+    m_view->setPage(new QWebEnginePage(sharedProfile(), m_view));
+    // No menu on a right click: the guard answers it instead.
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    m_view->setAcceptDrops(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    connect(m_view, &QWebEngineView::loadFinished, this,
+            [this](bool ok) { emit pageLoaded(m_view->url(), ok); });
+    connect(m_view, &QWebEngineView::printFinished, this, &WebQuestionBrowser::finishPrint);
+    connect(m_view->page(), &QWebEnginePage::pdfPrintingFinished, this,
+            [this](const QString &, bool ok) { finishPrint(ok); });
+}
+
+void WebQuestionBrowser::navigateTo(const QString &file)
+{
+    // The engine knows the archive format by the ".mht" suffix alone.
+    m_view->load(QUrl::fromLocalFile(file));
+}
+
+void WebQuestionBrowser::showNotice(const QString &text)
+{
+    m_view->setHtml(QStringLiteral("<html><body style=\"font-family: sans-serif; "
+                                   "color: #1e2b3a; padding: 60px 32px\"><p>%1</p></body></html>")
+                        .arg(escaped(text)));
+}
+
+QWidget *WebQuestionBrowser::pageView() const
+{
+    return m_view;
+}
+
+bool WebQuestionBrowser::print(QPrinter *printer)
+{
+    // The engine ignores a second print while one runs, with only a warning.
+    if (m_printing || !printer)
+        return false;
+    m_printing = true;
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
+        m_view->page()->printToPdf(printer->outputFileName(), printer->pageLayout());
+    else
+        m_view->print(printer);
+    return true;
+}
+
+void WebQuestionBrowser::finishPrint(bool ok)
+{
+    if (!m_printing)
+        return;
+    m_printing = false;
+    emit printFinished(ok);
+}
+
+extern "C" Q_DECL_EXPORT QuestionBrowser *tessaly_create_question_browser(QWidget *parent)
+{
+    return new WebQuestionBrowser(parent);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class PaperHost;
+class PaperWindow;
+
+// The main window's side of the paper windows: at most one is open. Opening
+// unloads whichever is open, then shows Test1 when TakeNum is "1" and Test2
+// otherwise, for the handover fields the host holds at that moment.
+class PaperWindows : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PaperWindows(PaperHost &host, QObject *parent = nullptr);
+    ~PaperWindows() override;
+
+    // The window shown, or null when the paper could not be opened (the
+    // pupil has been told why).
+    PaperWindow *openPaper();
+    // As above with the attempt given: 1 first, any other second.
+    PaperWindow *openPaper(int take);
+    // Unloads the open paper window, without asking.
+    void closePaperWindows();
+    PaperWindow *current() const { return m_current; }
+
+signals:
+    void paperOpened(PaperWindow *window);
+
+private:
+    PaperHost &m_host;
+    QPointer<PaperWindow> m_current;
+};

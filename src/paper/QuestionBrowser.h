@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QPrinter;
+
+// The question-page browser: shows one page archive file at a time inside
+// its rectangle and prints it. Pages, answers and results never pass
+// through it. Implemented with the web engine in a module of its own that
+// the program loads when the first paper opens (BrowserModule).
+class QuestionBrowser : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit QuestionBrowser(QWidget *parent = nullptr);
+    ~QuestionBrowser() override;
+
+    // Shows the single-file web archive `file` (a ".mht" path); pageLoaded
+    // follows once it is loaded.
+    virtual void navigateTo(const QString &file) = 0;
+    // Shows a short notice instead of a page.
+    virtual void showNotice(const QString &text) = 0;
+    // The widget whose children receive the page's keys and mouse buttons;
+    // the guard watches it.
+    virtual QWidget *pageView() const = 0;
+    // Prints the page shown on `printer`, which must stay alive until
+    // printFinished. A PDF printer with a file name writes that file. False,
+    // and nothing happens, while an earlier print is still running.
+    virtual bool print(QPrinter *printer) = 0;
+    virtual bool isPrinting() const = 0;
+
+signals:
+    void pageLoaded(const QUrl &address, bool ok);
+    void printFinished(bool ok);
+};
+
+// The module's entry point: makes a browser as a child of `parent`.
+extern "C" {
+using QuestionBrowserFactory = QuestionBrowser *(*)(QWidget *parent);
+}
+inline constexpr const char *kQuestionBrowserFactory = "tessaly_create_question_browser";

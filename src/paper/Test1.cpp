@@ -1,0 +1,63 @@
+#include "Test1.h"
+
+#include "PaperStatusBar.h"
+#include "Score.h"
+
+Test1::Test1(PaperHost &host)
+    : PaperWindow(host, false)
+{
+}
+
+void Test1::takeMarksRows(const MarksRows &rows)
+{
+    const int i = paper() - 1;
+    setStatus(rows.FST.value(i));
+    m_timeTaken = rows.LTM.value(i);
+    m_dateCompleted = rows.CDD.value(i);
+    setScore(rows.FSE.value(i));
+}
+
+AnswerFrameView Test1::frameView(int slot) const
+{
+    return FirstAttemptFrame({answers(), results(), content().slotKeys, content().slotKinds},
+                             slot, isMarked());
+}
+
+bool Test1::storeMarked(const MarkedAttempt &marked, const QString &timeTaken,
+                        const QString &date)
+{
+    bool ok;
+    if (marked.hasPercent()) {
+        ok = store().storeFirstAttempt(marksRows(), resultLines(), paper(), marked.results,
+                                       slotCount(), marked.percent, timeTaken, date);
+    } else {
+        // No percentage: the marks and times are kept, the trend gains nothing.
+        ok = store().storePaperValues(ResultsStore::FResults, resultLines(), paper(),
+                                      marked.results, slotCount());
+        MarksRows &rows = marksRows();
+        const int i = paper() - 1;
+        for (QStringList *row : {&rows.FSE, &rows.LTM, &rows.CDD, &rows.FST})
+            while (row->size() <= i)
+                row->append(QString());
+        rows.LTM[i] = timeTaken;
+        rows.CDD[i] = date;
+        rows.FST[i] = QStringLiteral("1");
+        ok = ok && store().writeMarks(rows);
+    }
+    if (ok) {
+        m_timeTaken = timeTaken;
+        m_dateCompleted = date;
+    }
+    return ok;
+}
+
+void Test1::showMarkedStatus()
+{
+    statusBar()->showMarked(score(), m_timeTaken, m_dateCompleted);
+}
+
+void Test1::tickClock()
+{
+    if (!isMarked() && startTime().isValid())
+        statusBar()->setClock(Score::TimeTakenText(startTime(), QDateTime::currentDateTime()));
+}

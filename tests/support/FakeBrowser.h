@@ -1,0 +1,53 @@
+#pragma once
+
+#include "QuestionBrowser.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QStringList>
+#include <QTimer>
+
+// A question-page browser without the web engine: it remembers what it was
+// asked to show and reports each page loaded on the next turn of the event
+// loop, as the real one does later. Whether the file existed when it was
+// asked is what it reports.
+class FakeBrowser : public QuestionBrowser
+{
+public:
+    explicit FakeBrowser(QWidget *parent) : QuestionBrowser(parent)
+    {
+        m_view = new QWidget(this);
+        m_view->setObjectName(QStringLiteral("fakeView"));
+    }
+
+    void navigateTo(const QString &file) override
+    {
+        navigations << file;
+        const bool ok = QFile::exists(file);
+        QTimer::singleShot(0, this, [this, file, ok] { emit pageLoaded(QUrl::fromLocalFile(file), ok); });
+    }
+    void showNotice(const QString &text) override { notices << text; }
+    QWidget *pageView() const override { return m_view; }
+    bool print(QPrinter *printer) override
+    {
+        if (m_printing)
+            return false;
+        m_printing = true;
+        printedTo << printer->outputFileName();
+        QTimer::singleShot(0, this, [this] {
+            m_printing = false;
+            emit printFinished(printOk);
+        });
+        return true;
+    }
+    bool isPrinting() const override { return m_printing; }
+
+    QStringList navigations;
+    QStringList notices;
+    QStringList printedTo;
+    bool printOk = true;
+
+private:
+    QWidget *m_view = nullptr;
+    bool m_printing = false;
+};

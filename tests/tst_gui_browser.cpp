@@ -1,0 +1,241 @@
+#include "BrowserModule.h"
+#include "PageGuard.h"
+#include "PaperWindow.h"
+#include "PaperWindows.h"
+#include "ProgramConfig.h"
+#include "QuestionBrowser.h"
+#include "ResultsStore.h"
+#include "Startup.h"
+#include "frmPopUp.h"
+#include "support/FakePaperHost.h"
+#include "support/PaperTestMain.h"
+#include "support/TestFiles.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The question pages in the real page browser, loaded from its module: the
+// page shown and painted, one view for every question, the guard on the
+// page, and printing to a file.
+class TestGuiBrowser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pagesShowInOneView();
+    void guard_data();
+    void guard();
+    void guardFollowsEveryPage();
+    void keysInAnswerBoxesAreNotWatched();
+    void noContextMenu();
+    void printsQuestionToPdf();
+
+private:
+    Workspace ws() const { return Workspace(m_dir->path()); }
+    PaperWindow *open(int key);
+    static QWidget *pageInput(PaperWindow *w)
+    {
+        QWidget *view = w->browser()->pageView();
+        return view->focusProxy() ? view->focusProxy() : view;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakePaperHost> m_host;
+    std::unique_ptr<PaperWindows> m_windows;
+    std::unique_ptr<QLineEdit> m_response;
+    QList<QWidget *> m_messages; // parents of the guard's message boxes
+};
+
+void TestGuiBrowser::initTestCase()
+{
+    BrowserModule::setFactory({});
+    PageGuard::setMessageSeam([this](QWidget *parent) { m_messages << parent; });
+}
+
+void TestGuiBrowser::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    Startup::ExtractGraphics(ws());
+    QVERIFY(ResetResultsFiles(ws(), ProgramConfig::read(ws())));
+    m_host = std::make_unique<FakePaperHost>(ws());
+    m_windows = std::make_unique<PaperWindows>(*m_host);
+    m_response = std::make_unique<QLineEdit>();
+    frmPopUp::setResponseField(m_response.get());
+    frmPopUp::clearNextAnswers();
+    m_messages.clear();
+}
+
+void TestGuiBrowser::cleanup()
+{
+    m_windows->closePaperWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_windows.reset();
+    m_host.reset();
+    PaperWindow::setPrintDialogSeam({});
+    m_dir.reset();
+}
+
+PaperWindow *TestGuiBrowser::open(int key)
+{
+    m_host->choose(key, 1, 11, QStringLiteral("Electricity and Magnets"));
+    PaperWindow *w = m_windows->openPaper();
+    if (!w || !QTest::qWaitForWindowExposed(w))
+        return nullptr;
+    QSignalSpy shown(w, &PaperWindow::pageShown);
+    if (!shown.wait(20000) || !shown.first().at(1).toBool())
+        return nullptr;
+    return w;
+}
+
+void TestGuiBrowser::pagesShowInOneView()
+{
+    PaperWindow *w = open(113);
+    QVERIFY2(w, "the first page did not load");
+    QVERIFY(BrowserModule::isLoaded());
+    QWidget *view = w->browser()->pageView();
+    QCOMPARE(QByteArray(view->metaObject()->className()), QByteArray("QWebEngineView"));
+    QCOMPARE(view->contextMenuPolicy(), Qt::NoContextMenu);
+    QCOMPARE(w->browser()->geometry().size(), view->size());
+    // Painted: the page's text is dark on a light background.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            const QImage img = view->grab().toImage();
+            int dark = 0;
+            for (int y = 0; y < img.height(); y += 3)
+                for (int x = 0; x < img.width(); x += 3)
+                    dark += qGray(img.pixel(x, y)) < 100 ? 1 : 0;
+            return dark > 50;
+        }(),
+        10000);
+
+    for (int q = 2; q <= 3; ++q) {
+        QSignalSpy shown(w, &PaperWindow::pageShown);
+        QTest::mouseClick(w->toolbarButton(6), Qt::LeftButton);
+        QVERIFY(shown.wait(10000));
+        QVERIFY(shown.first().at(1).toBool());
+        QCOMPARE(shown.first().at(0).toString(),
+                 ws().file(QStringLiteral("temppaper1603%1.mht").arg(q + 2)));
+        QCOMPARE(w->browser()->pageView(), view);
+    }
+    int views = 0;
+    for (QWidget *child : w->findChildren<QWidget *>())
+        views += QByteArray(child->metaObject()->className()) == "QWebEngineView";
+    QCOMPARE(views, 1);
+    QCOMPARE(TestFiles::filesStartingWith(m_dir->path(), QStringLiteral("temppaper")).size(), 1);
+}
+
+void TestGuiBrowser::guard_data()
+{
+    QTest::addColumn<int>("key"); // 0: a mouse button instead
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("messages");
+    QTest::addRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << 0 << 1;
+    QTest::addRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << 0 << 1;
+    QTest::addRow("Ctrl+Shift+C") << int(Qt::Key_C) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << 0 << 1;
+    QTest::addRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << 0 << 0;
+    QTest::addRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier) << 0 << 0;
+    QTest::addRow("plain C") << int(Qt::Key_C) << int(Qt::NoModifier) << 0 << 0;
+    QTest::addRow("plain X") << int(Qt::Key_X) << int(Qt::NoModifier) << 0 << 0;
+    QTest::addRow("Alt+C") << int(Qt::Key_C) << int(Qt::AltModifier) << 0 << 0;
+    QTest::addRow("right button") << 0 << 0 << int(Qt::RightButton) << 1;
+    QTest::addRow("left button") << 0 << 0 << int(Qt::LeftButton) << 0;
+    QTest::addRow("middle button") << 0 << 0 << int(Qt::MiddleButton) << 0;
+}
+
+void TestGuiBrowser::guard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, button);
+    QFETCH(int, messages);
+    PaperWindow *w = open(113);
+    QVERIFY(w);
+    QWidget *input = pageInput(w);
+    QVERIFY(input != w->browser()->pageView()); // the engine's own input widget
+    if (key)
+        QTest::keyClick(input, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    else
+        QTest::mouseClick(input, Qt::MouseButton(button), Qt::NoModifier, QPoint(200, 200));
+    QTest::qWait(50);
+    QCOMPARE(m_messages.size(), messages);
+    if (messages) {
+        QCOMPARE(m_messages.first(), w);
+        QCOMPARE(PageGuard::MessageTitle, QStringLiteral("Error"));
+        QCOMPARE(PageGuard::MessageText, QStringLiteral("Invalid operation"));
+    }
+}
+
+void TestGuiBrowser::guardFollowsEveryPage()
+{
+    PaperWindow *w = open(113);
+    QVERIFY(w);
+    for (int q = 2; q <= 3; ++q) {
+        QSignalSpy shown(w, &PaperWindow::pageShown);
+        w->NextQuestion();
+        QVERIFY(shown.wait(10000));
+        QTest::keyClick(pageInput(w), Qt::Key_X, Qt::ControlModifier);
+        QTRY_COMPARE(m_messages.size(), q - 1);
+    }
+}
+
+void TestGuiBrowser::keysInAnswerBoxesAreNotWatched()
+{
+    PaperWindow *w = open(113);
+    QVERIFY(w);
+    auto *box = w->findChild<QLineEdit *>(QStringLiteral("FA1"));
+    QTest::keyClicks(box, QStringLiteral("3"));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QTest::mouseClick(box, Qt::RightButton);
+    QTest::qWait(50);
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestGuiBrowser::noContextMenu()
+{
+    PaperWindow *w = open(113);
+    QVERIFY(w);
+    QTest::mouseClick(pageInput(w), Qt::RightButton, Qt::NoModifier, QPoint(150, 150));
+    QTest::qWait(300);
+    for (QWidget *top : QApplication::topLevelWidgets())
+        QVERIFY(!(qobject_cast<QMenu *>(top) && top->isVisible()));
+    QCOMPARE(m_messages.size(), 1);
+}
+
+void TestGuiBrowser::printsQuestionToPdf()
+{
+    PaperWindow *w = open(114);
+    QVERIFY(w);
+    const QString pdf = ws().file(QStringLiteral("question.pdf"));
+    PaperWindow::setPrintDialogSeam([&](QPrinter *printer, QWidget *) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return true;
+    });
+    frmPopUp::setNextAnswer(true); // the notice when no printer is installed
+    QSignalSpy finished(w->browser(), &QuestionBrowser::printFinished);
+    w->PrintQuestion();
+    QVERIFY(w->isPrinting());
+    w->PrintQuestion(); // a second print while one runs is ignored
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(finished.first().at(0).toBool());
+    QTRY_VERIFY(!w->isPrinting());
+    const QByteArray bytes = TestFiles::read(pdf);
+    QVERIFY(bytes.startsWith("%PDF"));
+    QVERIFY(bytes.size() > 2000);
+}
+
+TESSALY_PAPER_TEST_MAIN(TestGuiBrowser)
+#include "tst_gui_browser.moc"
