@@ -15,8 +15,8 @@ int main(int argc, char *argv[])
     // The web engine refuses to start as root unless its sandbox is off.
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // The web engine is loaded later from a module; it needs shared contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No Qt::AA_ShareOpenGLContexts here: it would load the GL driver at every
+    // start. The browser module makes the shared context when a paper opens.
     // A write past a file-size limit must fail the write, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
 

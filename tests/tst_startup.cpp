@@ -85,6 +85,12 @@ void TestStartup::changedPictureIsRewritten()
     TestFiles::write(bullet, "scribbled");
     Startup::ExtractGraphics(ws());
     QCOMPARE(TestFiles::read(bullet), original);
+    // A change that keeps the length must be caught as well.
+    QByteArray flipped = original;
+    flipped[flipped.size() / 2] = char(~flipped.at(flipped.size() / 2));
+    TestFiles::write(bullet, flipped);
+    Startup::ExtractGraphics(ws());
+    QCOMPARE(TestFiles::read(bullet), original);
 }
 
 void TestStartup::extractResourceLeavesExactLength()

@@ -1,5 +1,8 @@
 #include "WebQuestionBrowser.h"
 
+#include <QGuiApplication>
+#include <QOpenGLContext>
+
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -98,7 +101,29 @@ void WebQuestionBrowser::finishPrint(bool ok)
     emit printFinished(ok);
 }
 
+// Exported by QtGui for exactly this purpose; not in its public headers.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+
+namespace {
+
+// The web engine composites through a context shared with the application.
+// Programs usually ask for it before the application exists, which makes
+// every start load the GL driver; this program creates it only when the
+// first paper opens.
+void ensureShareContext()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    auto *context = new QOpenGLContext(qApp);
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    qt_gl_set_global_share_context(context);
+}
+
+} // namespace
+
 extern "C" Q_DECL_EXPORT QuestionBrowser *tessaly_create_question_browser(QWidget *parent)
 {
+    ensureShareContext();
     return new WebQuestionBrowser(parent);
 }
