@@ -29,7 +29,10 @@ int main(int argc, char *argv[])
     // their results in their own data folder, even where the program folder
     // happens to be writable (root).
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const bool installed = QDir(programFolder) == QDir(QStringLiteral(TESSALY_INSTALL_BINDIR));
+    const QDir here(programFolder);
+    const bool installed =
+        !here.exists(QStringLiteral(TESSALY_BROWSER_MODULE))
+        && here.exists(QStringLiteral(TESSALY_BROWSER_FROM_BINDIR "/" TESSALY_BROWSER_MODULE));
     const QString folder = installed ? Workspace::choose(QString()) : Workspace::choose(programFolder);
     if (folder.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Tessaly"),

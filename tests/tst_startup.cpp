@@ -25,6 +25,7 @@ private slots:
     void missingTrendFileResetsEveryFile();
     void resetAfterMarkedPapersRestoresTemplates();
     void configurationWithoutModules();
+    void leftoversOfAnInterruptedRunAreRemoved();
 
 private:
     Workspace ws() const { return Workspace(m_dir->path()); }
@@ -146,6 +147,21 @@ void TestStartup::configurationWithoutModules()
     QCOMPARE(config.firstPresentModule(), 0);
     CheckResultsFiles(ws(), config); // nothing to check, nothing written
     QCOMPARE(QDir(ws().folder()).entryList(QDir::Files).size(), 1);
+}
+
+void TestStartup::leftoversOfAnInterruptedRunAreRemoved()
+{
+    const QStringList scratch{"temppaper16001.mht", "temptext.txt", "temptext30000.txt",
+                              "marks2TY.txt.new-a1B2c3"};
+    for (const QString &name : scratch)
+        TestFiles::write(ws().file(name), "x");
+    TestFiles::write(ws().file(QStringLiteral("marks2TY.txt")), "#FSE#>80\r\n");
+    TestFiles::write(ws().file(QStringLiteral("notes.txt")), "mine");
+    Startup::RemoveLeftovers(ws());
+    for (const QString &name : scratch)
+        QVERIFY2(!QFile::exists(ws().file(name)), qPrintable(name));
+    QCOMPARE(TestFiles::read(ws().file(QStringLiteral("marks2TY.txt"))), QByteArray("#FSE#>80\r\n"));
+    QVERIFY(QFile::exists(ws().file(QStringLiteral("notes.txt"))));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

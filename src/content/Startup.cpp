@@ -33,4 +33,15 @@ void ExtractGraphics(const Workspace &workspace)
     }
 }
 
+void RemoveLeftovers(const Workspace &workspace)
+{
+    QDir folder(workspace.folder());
+    const QStringList scratch = folder.entryList(
+        {QStringLiteral("temppaper*.mht"), QStringLiteral("temptext.txt"),
+         QStringLiteral("temptext30000.txt"), QStringLiteral("*.txt.new-??????")},
+        QDir::Files);
+    for (const QString &name : scratch)
+        folder.remove(name);
+}
+
 } // namespace Startup

@@ -8,4 +8,8 @@ namespace Startup {
 // not the file exists; a picture that cannot be written is skipped.
 void ExtractGraphics(const Workspace &workspace);
 
+// Removes scratch files a run that did not end normally may have left in the
+// program folder: a question page, an unpacked table, a half-written file.
+void RemoveLeftovers(const Workspace &workspace);
+
 } // namespace Startup

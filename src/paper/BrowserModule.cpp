@@ -47,7 +47,8 @@ QStringList searchPaths()
 {
     const QString name = QStringLiteral(TESSALY_BROWSER_MODULE);
     return {QDir(QCoreApplication::applicationDirPath()).filePath(name),
-            QDir(QStringLiteral(TESSALY_BROWSER_INSTALL_DIR)).filePath(name)};
+            QDir(QCoreApplication::applicationDirPath())
+                .filePath(QStringLiteral(TESSALY_BROWSER_INSTALL_DIR) + QLatin1Char('/') + name)};
 }
 
 QuestionBrowser *create(QWidget *parent, QString *error)
