@@ -188,7 +188,7 @@ void SkinnedWindow::hoverWindowButtons(const QPoint &cursor)
 {
     if (!m_close)
         return;
-    const bool maximised = isMaximized();
+    const bool maximised = m_maximised;
     auto hover = [&](PictureButton *button, WindowButton which) {
         button->setTwoStatePictures(Module5::ActiveWindowButtonPicture(which, false, maximised),
                                     Module5::ActiveWindowButtonPicture(which, true, maximised));
@@ -251,15 +251,17 @@ void SkinnedWindow::imgProgMin_Click()
 void SkinnedWindow::imgProgMax_Click()
 {
     if (!isMinimized())
-        setMaximised(!isMaximized());
+        setMaximised(!maximised());
 }
 
 void SkinnedWindow::setMaximised(bool maximised)
 {
-    if (maximised == isMaximized())
+    if (maximised == m_maximised)
         return;
-    // The window state tells a window manager; the geometry is set here as
-    // well, since without one (Xvfb, kiosk sessions) nothing else would.
+    // The window keeps its own record and sets the geometry itself: without
+    // a window manager (Xvfb, kiosk sessions) the system neither reports the
+    // state back nor moves the window.
+    m_maximised = maximised;
     if (maximised) {
         m_normalGeometry = geometry();
         setWindowState(windowState() | Qt::WindowMaximized);

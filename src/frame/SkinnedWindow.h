@@ -94,6 +94,7 @@ public:
     // Maximised fills the screen's available area; normal returns to the
     // size and place the window had before.
     void setMaximised(bool maximised);
+    bool maximised() const { return m_maximised; }
 
 signals:
     void activationChanged(bool active);
@@ -135,4 +136,5 @@ private:
     QList<QPointer<PictureButton>> m_buttons;
     QRegion m_outline;
     QRect m_normalGeometry;
+    bool m_maximised = false;
 };

@@ -517,26 +517,6 @@ void PaperWindow::imgProgClose_Click()
     ClosePaper();
 }
 
-void PaperWindow::imgProgMax_Click()
-{
-    if (isMinimized())
-        return;
-    // The window's own record: without a window manager (a kiosk session,
-    // Xvfb) the system never reports the state back, and restoring would
-    // never happen.
-    m_maximised = !m_maximised;
-    if (m_maximised) {
-        m_normalGeometry = geometry();
-        setWindowState(windowState() | Qt::WindowMaximized);
-        if (QScreen *s = screen())
-            setGeometry(s->availableGeometry());
-    } else {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        if (m_normalGeometry.isValid())
-            setGeometry(m_normalGeometry);
-    }
-}
-
 void PaperWindow::unload()
 {
     if (m_unloaded)

@@ -107,7 +107,6 @@ protected:
 
     void Timer1_Timer() override;
     void imgProgClose_Click() override;
-    void imgProgMax_Click() override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -154,8 +153,6 @@ private:
     int m_currentPageId = 0;
     QDateTime m_startTime;
     bool m_sheetShown = true;
-    bool m_maximised = false;
-    QRect m_normalGeometry;
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_unloaded = false;
