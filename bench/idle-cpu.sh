@@ -15,17 +15,12 @@ idle="${IDLE:-10}"
 settle="${SETTLE:-3}"
 target="${TARGET:-1.0}"
 
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:95
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  sleep 1
-fi
+. "$here/scripts/xvfb.sh" :95
 work="$(mktemp -d)"
 app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT

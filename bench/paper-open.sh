@@ -8,14 +8,9 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$here/build}"
 runs="${RUNS:-9}"
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:97
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  sleep 1
-fi
+. "$here/scripts/xvfb.sh" :97
 work="$(mktemp -d)"
-trap 'rm -rf "$work"; [ -n "${xvfb:-}" ] && kill $xvfb 2>/dev/null || true' EXIT
+trap 'rm -rf "$work"; [ -n "${XVFB_PID:-}" ] && kill $XVFB_PID 2>/dev/null || true' EXIT
 # The browser module is looked for beside the program.
 cp "$build/bin/tessaly_bench_paperopen" "$build/bin/libtessaly_browser.so" "$work/"
 "$work/tessaly_bench_paperopen" "$runs" 2>/dev/null | tee "$work/out.txt"

@@ -6,15 +6,9 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$here/build}"
 runs="${RUNS:-7}"
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:96
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  trap 'kill $xvfb 2>/dev/null || true' EXIT
-  sleep 1
-fi
+. "$here/scripts/xvfb.sh" :96
 work="$(mktemp -d)"
-trap 'rm -rf "$work"; [ -n "${xvfb:-}" ] && kill $xvfb 2>/dev/null || true' EXIT
+trap 'rm -rf "$work"; [ -n "${XVFB_PID:-}" ] && kill $XVFB_PID 2>/dev/null || true' EXIT
 cp "$build/bin/tessaly" "$build"/bin/libtessaly_browser.so "$work/"
 "$work/tessaly" >/dev/null 2>&1 & p=$!; sleep 3; kill $p 2>/dev/null || true; wait $p 2>/dev/null || true
 

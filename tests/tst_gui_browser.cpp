@@ -8,6 +8,7 @@
 #include "Startup.h"
 #include "frmPopUp.h"
 #include "support/FakePaperHost.h"
+#include "support/PaperTestBed.h"
 #include "support/PaperTestMain.h"
 #include "support/TestFiles.h"
 
@@ -21,7 +22,7 @@
 // The question pages in the real page browser, loaded from its module: the
 // page shown and painted, one view for every question, the guard on the
 // page, and printing to a file.
-class TestGuiBrowser : public QObject
+class TestGuiBrowser : public QObject, private PaperTestBed
 {
     Q_OBJECT
 private slots:
@@ -38,7 +39,6 @@ private slots:
     void printsQuestionToPdf();
 
 private:
-    Workspace ws() const { return Workspace(m_dir->path()); }
     PaperWindow *open(int key);
     static QWidget *pageInput(PaperWindow *w)
     {
@@ -46,10 +46,6 @@ private:
         return view->focusProxy() ? view->focusProxy() : view;
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePaperHost> m_host;
-    std::unique_ptr<PaperWindows> m_windows;
-    std::unique_ptr<QLineEdit> m_response;
     QList<QWidget *> m_messages; // parents of the guard's message boxes
 };
 
@@ -61,26 +57,14 @@ void TestGuiBrowser::initTestCase()
 
 void TestGuiBrowser::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    Startup::ExtractGraphics(ws());
-    QVERIFY(ResetResultsFiles(ws(), ProgramConfig::read(ws())));
-    m_host = std::make_unique<FakePaperHost>(ws());
-    m_windows = std::make_unique<PaperWindows>(*m_host);
-    m_response = std::make_unique<QLineEdit>();
-    frmPopUp::setResponseField(m_response.get());
-    frmPopUp::clearNextAnswers();
+    setUpBed();
     m_messages.clear();
 }
 
 void TestGuiBrowser::cleanup()
 {
-    m_windows->closePaperWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_windows.reset();
-    m_host.reset();
     PaperWindow::setPrintDialogSeam({});
-    m_dir.reset();
+    tearDownBed();
 }
 
 PaperWindow *TestGuiBrowser::open(int key)

@@ -18,6 +18,7 @@
 #include "frmPopUp.h"
 #include "support/FakeBrowser.h"
 #include "support/FakePaperHost.h"
+#include "support/PaperTestBed.h"
 #include "support/PaperTestMain.h"
 #include "support/TestFiles.h"
 
@@ -61,7 +62,7 @@ public:
 // Marking a paper in its window, the marked display, and the second
 // attempt; with a stand-in page browser. The last case runs the real main
 // window around the paper windows.
-class TestGuiMarking : public QObject
+class TestGuiMarking : public QObject, private PaperTestBed
 {
     Q_OBJECT
 private slots:
@@ -84,7 +85,6 @@ private slots:
     void mainWindowShowsScoreAndOffersTryAgain();
 
 private:
-    Workspace ws() const { return Workspace(m_dir->path()); }
     ResultsStore store() const { return ResultsStore(ws(), 2, QStringLiteral("TY"), 15); }
     PaperWindow *open(int key, int take = 1);
     void storeAnswers(ResultsStore::Stem stem, int paper, const QStringList &values)
@@ -98,11 +98,6 @@ private:
         frmPopUp::setNextAnswer(yes);
         QTest::mouseClick(w->toolbarButton(2), Qt::LeftButton);
     }
-    void closeAll()
-    {
-        m_windows->closePaperWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     QMap<QString, QByteArray> resultsFiles() const
     {
         QMap<QString, QByteArray> files;
@@ -115,34 +110,18 @@ private:
     static QLabel *label(QWidget *w, const QString &name) { return w->findChild<QLabel *>(name); }
     static QLineEdit *edit(QWidget *w, const QString &name) { return w->findChild<QLineEdit *>(name); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePaperHost> m_host;
-    std::unique_ptr<PaperWindows> m_windows;
-    std::unique_ptr<QLineEdit> m_response;
 };
 
 void TestGuiMarking::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    Startup::ExtractGraphics(ws());
-    QVERIFY(ResetResultsFiles(ws(), ProgramConfig::read(ws())));
-    m_host = std::make_unique<FakePaperHost>(ws());
-    m_windows = std::make_unique<PaperWindows>(*m_host);
-    m_response = std::make_unique<QLineEdit>();
-    frmPopUp::setResponseField(m_response.get());
-    frmPopUp::clearNextAnswers();
+    setUpBed();
     MarkingProgress::setStepMilliseconds(1);
     BrowserModule::setFactory([](QWidget *parent) { return new FakeBrowser(parent); });
 }
 
 void TestGuiMarking::cleanup()
 {
-    closeAll();
-    m_windows.reset();
-    m_host.reset();
-    BrowserModule::setFactory({});
-    m_dir.reset();
+    tearDownBed();
 }
 
 PaperWindow *TestGuiMarking::open(int key, int take)

@@ -14,6 +14,7 @@
 #include "frmPopUp.h"
 #include "support/FakeBrowser.h"
 #include "support/FakePaperHost.h"
+#include "support/PaperTestBed.h"
 #include "support/PaperTestMain.h"
 #include "support/TestFiles.h"
 
@@ -31,7 +32,7 @@
 // The first-attempt paper window with a stand-in page browser: loading,
 // the answer sheet and moving about, saving, closing, the page file, the
 // keyboard, the layout and resizing.
-class TestGuiPaper : public QObject
+class TestGuiPaper : public QObject, private PaperTestBed
 {
     Q_OBJECT
 private slots:
@@ -65,7 +66,6 @@ private slots:
     void printWithoutPrinterOffersPdf();
 
 private:
-    Workspace ws() const { return Workspace(m_dir->path()); }
     PaperWindow *open(int key, int take = 1, int topicFirst = 11,
                       const QString &topic = QStringLiteral("Electricity and Magnets"));
     static FakeBrowser *fake(PaperWindow *w) { return static_cast<FakeBrowser *>(w->browser()); }
@@ -105,24 +105,12 @@ private:
     }
     void checkIdentity(PaperWindow *w);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePaperHost> m_host;
-    std::unique_ptr<PaperWindows> m_windows;
-    std::unique_ptr<QLineEdit> m_response;
     bool m_browserFails = false;
 };
 
 void TestGuiPaper::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    Startup::ExtractGraphics(ws());
-    QVERIFY(ResetResultsFiles(ws(), ProgramConfig::read(ws())));
-    m_host = std::make_unique<FakePaperHost>(ws());
-    m_windows = std::make_unique<PaperWindows>(*m_host);
-    m_response = std::make_unique<QLineEdit>();
-    frmPopUp::setResponseField(m_response.get());
-    frmPopUp::clearNextAnswers();
+    setUpBed();
     MarkingProgress::setStepMilliseconds(1);
     m_browserFails = false;
     BrowserModule::setFactory([this](QWidget *parent) -> QuestionBrowser * {
@@ -135,11 +123,7 @@ void TestGuiPaper::cleanup()
 {
     m_windows->closePaperWindows();
     QTest::qWait(0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_windows.reset();
-    m_host.reset();
-    BrowserModule::setFactory({});
-    m_dir.reset();
+    tearDownBed();
 }
 
 PaperWindow *TestGuiPaper::open(int key, int take, int topicFirst, const QString &topic)
