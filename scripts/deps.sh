@@ -5,8 +5,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
   libqt6svg6-dev qt6-image-formats-plugins libgl-dev
-  xvfb xauth xdotool x11-utils imagemagick poppler-utils xdg-utils
-  fonts-dejavu-core fonts-liberation2
+  xvfb xauth xdotool x11-utils libxdamage-dev imagemagick poppler-utils xdg-utils
+  libfontconfig-dev fonts-dejavu-core fonts-liberation2
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -26,6 +26,8 @@ private slots:
     void resetAfterMarkedPapersRestoresTemplates();
     void configurationWithoutModules();
     void leftoversOfAnInterruptedRunAreRemoved();
+    void leftoversAreKnownByNameAlone_data();
+    void leftoversAreKnownByNameAlone();
 
 private:
     Workspace ws() const { return Workspace(m_dir->path()); }
@@ -162,6 +164,30 @@ void TestStartup::leftoversOfAnInterruptedRunAreRemoved()
         QVERIFY2(!QFile::exists(ws().file(name)), qPrintable(name));
     QCOMPARE(TestFiles::read(ws().file(QStringLiteral("marks2TY.txt"))), QByteArray("#FSE#>80\r\n"));
     QVERIFY(QFile::exists(ws().file(QStringLiteral("notes.txt"))));
+}
+
+void TestStartup::leftoversAreKnownByNameAlone_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("leftover");
+    QTest::newRow("page") << "temppaper16001.mht" << true;
+    QTest::newRow("page, other case") << "TempPaper17289.MHT" << true;
+    QTest::newRow("table") << "temptext.txt" << true;
+    QTest::newRow("configuration") << "TEMPTEXT30000.txt" << true;
+    QTest::newRow("half-written") << "trend2TY.txt.new-Zz09aB" << true;
+    QTest::newRow("results") << "marks2TY.txt" << false;
+    QTest::newRow("page of another kind") << "temppaper16001.html" << false;
+    QTest::newRow("other table") << "temptext1.txt" << false;
+    QTest::newRow("short suffix") << "marks2TY.txt.new-abc" << false;
+    QTest::newRow("long suffix") << "marks2TY.txt.new-abcdefg" << false;
+    QTest::newRow("pupil's file") << "notes.txt" << false;
+}
+
+void TestStartup::leftoversAreKnownByNameAlone()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, leftover);
+    QCOMPARE(Startup::IsLeftover(name), leftover);
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -3,6 +3,7 @@
 #include "SafeFile.h"
 
 #include <QFile>
+#include <QResource>
 
 namespace {
 
@@ -22,10 +23,14 @@ bool ResourceExists(int id)
 
 QByteArray ResourceBytes(int id)
 {
-    QFile file(resourcePath(id));
-    if (!file.open(QIODevice::ReadOnly))
+    const QResource resource(resourcePath(id));
+    if (!resource.isValid())
         return {};
-    return file.readAll();
+    // Stored plainly, the bytes are read in place inside the program file.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                       qsizetype(resource.size()));
+    return resource.uncompressedData();
 }
 
 int ExtractResource(int id, const QString &type, const QString &path, bool durable)
@@ -33,10 +38,9 @@ int ExtractResource(int id, const QString &type, const QString &path, bool durab
     // Every resource of this program has the one type "Custom".
     if (type.compare(QLatin1String("Custom"), Qt::CaseInsensitive) != 0)
         return ErrNoSuchResource;
-    QFile file(resourcePath(id));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!ResourceExists(id))
         return ErrNoSuchResource;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = ResourceBytes(id);
     const auto durability = durable ? SafeFile::Durability::Durable : SafeFile::Durability::Fast;
     return SafeFile::write(path, bytes, durability) ? ExtractOk : ErrWriteFailed;
 }

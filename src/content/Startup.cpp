@@ -36,12 +36,27 @@ void ExtractGraphics(const Workspace &workspace)
 void RemoveLeftovers(const Workspace &workspace)
 {
     QDir folder(workspace.folder());
-    const QStringList scratch = folder.entryList(
-        {QStringLiteral("temppaper*.mht"), QStringLiteral("temptext.txt"),
-         QStringLiteral("temptext30000.txt"), QStringLiteral("*.txt.new-??????")},
-        QDir::Files);
-    for (const QString &name : scratch)
-        folder.remove(name);
+    // Matched by hand: wildcard filters would compile a pattern each at
+    // every start.
+    const QStringList files = folder.entryList(QDir::Files, QDir::NoSort);
+    for (const QString &name : files) {
+        if (IsLeftover(name))
+            folder.remove(name);
+    }
+}
+
+bool IsLeftover(const QString &name)
+{
+    const auto starts = [&name](QLatin1String s) { return name.startsWith(s, Qt::CaseInsensitive); };
+    const auto ends = [&name](QLatin1String s) { return name.endsWith(s, Qt::CaseInsensitive); };
+    if (starts(QLatin1String("temppaper")) && ends(QLatin1String(".mht")))
+        return true;
+    if (name.compare(QLatin1String("temptext.txt"), Qt::CaseInsensitive) == 0
+        || name.compare(QLatin1String("temptext30000.txt"), Qt::CaseInsensitive) == 0)
+        return true;
+    // A safe write's temporary file: "<name>.txt.new-" and six characters.
+    const qsizetype at = name.lastIndexOf(QLatin1String(".txt.new-"), -1, Qt::CaseInsensitive);
+    return at >= 0 && name.size() == at + 9 + 6;
 }
 
 } // namespace Startup

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Workspace;
 
 namespace Startup {
@@ -11,5 +13,7 @@ void ExtractGraphics(const Workspace &workspace);
 // Removes scratch files a run that did not end normally may have left in the
 // program folder: a question page, an unpacked table, a half-written file.
 void RemoveLeftovers(const Workspace &workspace);
+// Whether a file of the program folder is such a scratch file, by its name.
+bool IsLeftover(const QString &name);
 
 } // namespace Startup

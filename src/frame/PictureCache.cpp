@@ -1,6 +1,8 @@
 #include "PictureCache.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMap>
 
 #include <utility>
@@ -30,11 +32,34 @@ QPixmap PictureCache::picture(const QString &name)
     const QString file = resolve(key);
     if (file.isEmpty())
         return {};
-    QPixmap pixmap(QDir(m_folder).filePath(file));
+    const QPixmap pixmap = QPixmap::fromImage(decode(QDir(m_folder).filePath(file)));
     ++m_filesRead;
     if (!pixmap.isNull())
         m_pictures.insert(key, pixmap);
     return pixmap;
+}
+
+QImage PictureCache::decode(const QString &path)
+{
+    // Read by the format its name gives: left to guess, the reader would load
+    // every image plugin of the system to ask each one first.
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        // A file whose content does not match its name.
+        QImageReader guess(path);
+        image = guess.read();
+    }
+    return image;
+}
+
+void PictureCache::adopt(const QHash<QString, QImage> &decoded)
+{
+    for (auto it = decoded.constBegin(); it != decoded.constEnd(); ++it) {
+        if (!it.value().isNull())
+            m_pictures.insert(it.key().toLower(), QPixmap::fromImage(it.value()));
+    }
 }
 
 void PictureCache::clear()
@@ -59,7 +84,7 @@ QString PictureCache::resolve(const QString &lowerName)
 void PictureCache::indexFolder()
 {
     m_fileNames.clear();
-    const QStringList files = QDir(m_folder).entryList(QDir::Files);
+    const QStringList files = QDir(m_folder).entryList(QDir::Files, QDir::NoSort);
     for (const QString &file : files)
         m_fileNames.insert(file.toLower(), file);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -27,6 +28,13 @@ public:
     int filesRead() const { return m_filesRead; }
     // Forgets every picture, for a folder whose files were rewritten.
     void clear();
+
+    // Reads one picture file, on any thread: the format its name gives, or
+    // whatever its content turns out to be. Null when unreadable.
+    static QImage decode(const QString &path);
+    // Takes pictures already read from this folder (by decode, on another
+    // thread), keyed by name.
+    void adopt(const QHash<QString, QImage> &decoded);
 
 private:
     QString resolve(const QString &name);
