@@ -1,5 +1,10 @@
 #include "Contents.h"
+#include "ContentsLook.h"
 #include "ContentsPaperWindows.h"
+#include "FontConfigWarmUp.h"
+#include "FrameFonts.h"
+#include "PictureCache.h"
+#include "StartupWorker.h"
 #include "Workspace.h"
 
 #include <QApplication>
@@ -20,6 +25,9 @@ int main(int argc, char *argv[])
     // A write past a file-size limit must fail the write, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    // The font configuration loads while the application connects to the
+    // window system.
+    FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tessaly"));
     QApplication::setOrganizationName(QStringLiteral("tessaly"));
@@ -42,7 +50,23 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    Contents contents{Workspace(folder)};
+    // Start-up's file work runs on its own thread while this one loads the
+    // fonts: the two are about as long, and the window needs both.
+    const Workspace workspace(folder);
+    StartupWorker files(workspace, Contents::picturesAtStart());
+    fonts.wait();
+    // The frame's caption font for everything that names no font of its own.
+    // A text box lays out its text in the application's font before its own
+    // is applied, so any other font here would be one more to find and load
+    // before the window can show.
+    QApplication::setFont(Module5::LabelFont());
+    ContentsLook::primeFonts();
+    StartupWorker::Result prepared = files.take();
+    const std::shared_ptr<PictureCache> pictures =
+        PictureCache::forFolder(workspace.graphicsFolder());
+    pictures->adopt(prepared.pictures);
+
+    Contents contents{workspace, std::move(prepared.config), Contents::WorkspaceReady{}};
     contents.setPaperWindows(std::make_unique<ContentsPaperWindows>());
     contents.Form_Load();
     contents.show();

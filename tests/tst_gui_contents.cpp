@@ -3,7 +3,9 @@
 #include "PercentColumn.h"
 #include "PictureButton.h"
 #include "Resources.h"
+#include "PictureCache.h"
 #include "ShadedBox.h"
+#include "StartupWorker.h"
 #include "TrashPanel.h"
 #include "WebPageOpener.h"
 #include "support/ContentsHarness.h"
@@ -30,6 +32,7 @@ private slots:
     }
 
     void startsOnTheFirstModule();
+    void startsFromTheWorkersPreparation();
     void tabLayout_data();
     void tabLayout();
     void helpTabSwapsToolbarAndPanel();
@@ -69,7 +72,8 @@ void TestGuiContents::startsOnTheFirstModule()
     Contents &c = m_fx->start();
     QCOMPARE(c.windowTitle(), QStringLiteral("Tessaly"));
     QCOMPARE(text(&c, "Title"), QStringLiteral("Tessaly"));
-    QCOMPARE(text(&c, "ProgramName"), QStringLiteral("Tessaly"));
+    // The About panel is made when first asked for, with the name in place.
+    QCOMPARE(text(c.aboutPanel(), "ProgramName"), QStringLiteral("Tessaly"));
     QCOMPARE(c.field("lblCOD"), QStringLiteral("TY"));
     QCOMPARE(c.field("LChose"), QStringLiteral("2"));
     QCOMPARE(c.field("txtTabPos"), QStringLiteral("2"));
@@ -96,6 +100,45 @@ void TestGuiContents::startsOnTheFirstModule()
     QVERIFY(!QFile::exists(m_fx->ws().file("temptext30000.txt")));
     QVERIFY(c.timer1()->isActive());
     QCOMPARE(c.timer1()->interval(), 100);
+}
+
+void TestGuiContents::startsFromTheWorkersPreparation()
+{
+    // The program's own start: the file work done on the worker's thread,
+    // the pictures handed over already read.
+    const Workspace ws = m_fx->ws();
+    writeFile(ws.file(QStringLiteral("temppaper16001.mht")), "left over");
+    StartupWorker worker(ws, Contents::picturesAtStart());
+    StartupWorker::Result prepared = worker.take();
+    QVERIFY(!QFile::exists(ws.file(QStringLiteral("temppaper16001.mht"))));
+    QVERIFY(!QFile::exists(ws.file(QStringLiteral("temptext30000.txt"))));
+    QCOMPARE(QDir(ws.graphicsFolder()).entryList(QDir::Files).size(), 89);
+    QCOMPARE(prepared.config.name, QStringLiteral("Tessaly"));
+    QCOMPARE(prepared.pictures.size(), Contents::picturesAtStart().size());
+    for (auto it = prepared.pictures.constBegin(); it != prepared.pictures.constEnd(); ++it)
+        QVERIFY2(!it.value().isNull(), qPrintable(it.key()));
+
+    const std::shared_ptr<PictureCache> cache = PictureCache::forFolder(ws.graphicsFolder());
+    cache->adopt(prepared.pictures);
+    m_fx->window = std::make_unique<Contents>(ws, std::move(prepared.config),
+                                              Contents::WorkspaceReady{});
+    Contents &c = *m_fx->window;
+    c.Form_Load();
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    c.activateWindow();
+    QTest::qWait(250); // a few ticks of Timer1
+
+    // Every picture of the first screen, inactive and active, came from the
+    // worker: the list is complete.
+    QCOMPARE(cache->filesRead(), 0);
+    QCOMPARE(c.field("LChose"), QStringLiteral("2"));
+    QCOMPARE(c.config().name, QStringLiteral("Tessaly"));
+    QVERIFY(!c.config().module(2).topicNames.value(0).isEmpty());
+    QCOMPARE(c.homePanel()->findChild<QLabel *>(QStringLiteral("Topic1"))->text(),
+             c.config().module(2).topicNames.value(0));
+    // The results files were made as on any start.
+    QVERIFY(QFile::exists(m_fx->file(ResultsStore::Marks)));
 }
 
 void TestGuiContents::tabLayout_data()

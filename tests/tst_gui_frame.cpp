@@ -2,6 +2,7 @@
 #include "Borders.h"
 #include "FontChoice.h"
 #include "FrameFonts.h"
+#include "FontConfigWarmUp.h"
 #include "PictureCache.h"
 #include "PopUpLayout.h"
 #include "Startup.h"
@@ -26,6 +27,7 @@ private slots:
     void cleanup();
 
     void cacheReadsEachFileOnceWhateverTheCase();
+    void picturesReadByTheirContentWhenTheNameMisleads();
     void outlineAndPiecesFollowEveryResize();
     void activationSwitchesPicturesAndFlags();
     void windowButtonsHoverOnlyWhileActive();
@@ -43,6 +45,7 @@ private slots:
     void windowButtonsAct();
     void borderEraseLeavesNoTrace();
     void fontsAndCaptionsFit();
+    void installedFamiliesAgreeWithTheToolkit();
 
 private:
     Workspace ws() const { return Workspace(m_dir->path()); }
@@ -89,6 +92,26 @@ void TestGuiFrame::cacheReadsEachFileOnceWhateverTheCase()
     // A file that appears later is found.
     QFile::copy(ws().graphic(QStringLiteral("bar.bmp")), ws().graphic(QStringLiteral("late.bmp")));
     QVERIFY(!cache->picture(QStringLiteral("LATE.bmp")).isNull());
+}
+
+void TestGuiFrame::picturesReadByTheirContentWhenTheNameMisleads()
+{
+    // A picture replaced by hand with another format under the same name.
+    const QString path = ws().graphic(QStringLiteral("bullet.bmp"));
+    QImage png(12, 12, QImage::Format_ARGB32);
+    png.fill(Qt::red);
+    QFile::remove(path);
+    QVERIFY(png.save(path, "PNG"));
+    const QImage read = PictureCache::decode(path);
+    QCOMPARE(read.size(), QSize(12, 12));
+    QCOMPARE(read.pixelColor(5, 5), QColor(Qt::red));
+    QVERIFY(PictureCache::decode(ws().graphic(QStringLiteral("gone.bmp"))).isNull());
+
+    // Handed over from another thread, adopted whatever the letter case.
+    auto cache = PictureCache::forFolder(ws().graphicsFolder());
+    cache->adopt({{QStringLiteral("Bullet.BMP"), read}, {QStringLiteral("gone.bmp"), QImage()}});
+    QCOMPARE(cache->picture(QStringLiteral("bullet.bmp")).size(), QSize(12, 12));
+    QCOMPARE(cache->filesRead(), 0);
 }
 
 void TestGuiFrame::outlineAndPiecesFollowEveryResize()
@@ -511,6 +534,25 @@ void TestGuiFrame::fontsAndCaptionsFit()
     QVERIFY(w->titleLabel()->width() >= title.horizontalAdvance(longTitle));
     QVERIFY(w->titleLabel()->height() >= title.height());
     QVERIFY(w->titleLabel()->geometry().bottom() < Module5::kTopBarHeight);
+}
+
+void TestGuiFrame::installedFamiliesAgreeWithTheToolkit()
+{
+    // The stand-ins are chosen from the font configuration's own list; it
+    // must say what the toolkit would of every real family (the toolkit
+    // adds the three generic names of its own).
+    const QStringList generic{QStringLiteral("Serif"), QStringLiteral("Sans Serif"),
+                              QStringLiteral("Monospace")};
+    const QStringList families = QFontDatabase::families();
+    QVERIFY(!families.isEmpty());
+    for (const QString &family : families) {
+        if (QFontDatabase::isPrivateFamily(family) || generic.contains(family))
+            continue;
+        QVERIFY2(FontConfigWarmUp::hasFamily(family), qPrintable(family));
+        QVERIFY(FontConfigWarmUp::hasFamily(family.toUpper()));
+    }
+    QVERIFY(!FontConfigWarmUp::hasFamily(QStringLiteral("No Such Family 4711")));
+    QVERIFY(!FontConfigWarmUp::hasFamily(QString()));
 }
 
 QTEST_MAIN(TestGuiFrame)

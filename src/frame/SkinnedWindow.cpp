@@ -27,6 +27,8 @@ SkinnedWindow::SkinnedWindow(const Workspace &workspace, FrameStyle style, QWidg
       m_pictures(PictureCache::forFolder(workspace.graphicsFolder())),
       m_style(std::move(style))
 {
+    // What is not given a font of its own uses the caption font.
+    setFont(Module5::LabelFont());
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -72,14 +74,9 @@ SkinnedWindow::SkinnedWindow(const Workspace &workspace, FrameStyle style, QWidg
         m_dragger->addHandle(m_pieces.at(i));
     m_dragger->addHandle(m_title);
 
-    if (!m_style.focusField.isEmpty()) {
-        m_focusFlag = new QLineEdit(QStringLiteral("0"), this);
-        m_focusFlag->setObjectName(m_style.focusField);
-        m_focusFlag->hide();
-    }
-    m_pressTrack = new QLineEdit(QStringLiteral("0"), this);
-    m_pressTrack->setObjectName(QStringLiteral("txtPressTrack"));
-    m_pressTrack->hide();
+    if (!m_style.focusField.isEmpty())
+        m_focusFlag = makeHiddenField(m_style.focusField, QStringLiteral("0"), this);
+    m_pressTrack = makeHiddenField(QStringLiteral("txtPressTrack"), QStringLiteral("0"), this);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -95,6 +92,15 @@ SkinnedWindow::SkinnedWindow(const Workspace &workspace, FrameStyle style, QWidg
 }
 
 SkinnedWindow::~SkinnedWindow() = default;
+
+QLineEdit *SkinnedWindow::makeHiddenField(const QString &name, const QString &text,
+                                          QWidget *parent)
+{
+    auto *field = new QLineEdit(text, parent);
+    field->setObjectName(name);
+    field->hide();
+    return field;
+}
 
 PictureBox *SkinnedWindow::makePiece(const char *name, const QString &picture)
 {

@@ -72,6 +72,8 @@ public:
     // txtPressTrack: "1" from a press on a toolbar button to its release.
     QLineEdit *pressTrack() const { return m_pressTrack; }
     bool isPressFlagSet() const;
+    // A hidden text box holding window state, found by its object name.
+    static QLineEdit *makeHiddenField(const QString &name, const QString &text, QWidget *parent);
 
     QTimer *timer1() const { return m_timer1; }
     void startTimer1();

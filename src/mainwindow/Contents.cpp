@@ -76,6 +76,33 @@ Contents::Contents(Workspace workspace, ProgramConfig config, QWidget *parent)
     build();
 }
 
+Contents::Contents(Workspace workspace, ProgramConfig config, WorkspaceReady, QWidget *parent)
+    : SkinnedWindow(workspace, mainStyle(), parent), m_givenConfig(std::move(config))
+{
+    build();
+}
+
+QStringList Contents::picturesAtStart()
+{
+    return {// The frame, inactive and active, and its icon.
+            QStringLiteral("border_white_top_left.bmp"), QStringLiteral("border_white_top_center.bmp"),
+            QStringLiteral("border_white_top_right.bmp"), QStringLiteral("border_top_left.bmp"),
+            QStringLiteral("border_top_center.bmp"), QStringLiteral("border_top_right.bmp"),
+            QStringLiteral("border_left.bmp"), QStringLiteral("border_right.bmp"),
+            QStringLiteral("border_bot.bmp"), QStringLiteral("border_left_corners.bmp"),
+            QStringLiteral("border_right_corners.bmp"), QStringLiteral("QVicon.ico"),
+            QStringLiteral("prog_white_close.bmp"), QStringLiteral("prog_white_min.bmp"),
+            QStringLiteral("prog_blueoff_close.bmp"), QStringLiteral("prog_blueoff_min.bmp"),
+            // Tabs and toolbar.
+            QStringLiteral("tabs_front_off.bmp"), QStringLiteral("tabs_back_off.bmp"),
+            QStringLiteral("home_off.bmp"), QStringLiteral("report_off.bmp"),
+            QStringLiteral("print_off.bmp"), QStringLiteral("close_off.bmp"),
+            // The Home panel.
+            QStringLiteral("columnhead1.bmp"), QStringLiteral("columnhead2.bmp"),
+            QStringLiteral("bullet.bmp"), QStringLiteral("loadbutton_off.bmp"),
+            QStringLiteral("info_mark.gif")};
+}
+
 Contents::~Contents()
 {
     // A paper window's unload calls back into this window: close them while
@@ -89,10 +116,14 @@ Contents::~Contents()
 
 void Contents::addField(const QString &name, bool textBox, const QString &text)
 {
-    QWidget *w = textBox ? static_cast<QWidget *>(new QLineEdit(text, this))
-                         : static_cast<QWidget *>(new QLabel(text, this));
-    w->setObjectName(name);
-    w->hide();
+    QWidget *w = nullptr;
+    if (textBox) {
+        w = makeHiddenField(name, text, this);
+    } else {
+        w = new QLabel(text, this);
+        w->setObjectName(name);
+        w->hide();
+    }
     m_fields.insert(name, w);
 }
 
@@ -130,21 +161,55 @@ void Contents::build()
     buildTabs();
     buildToolbar();
 
+    // Only the Home panel is built now; the others when first shown, so
+    // that the window comes up sooner.
     m_home = new HomePanel(*this, m_client);
-    m_report = new ReportPanel(m_client);
-    m_trash = new TrashPanel(*this, m_client);
-    m_about = new AboutPanel(*this, m_client);
-    for (QWidget *panel : {static_cast<QWidget *>(m_home), static_cast<QWidget *>(m_report),
-                           static_cast<QWidget *>(m_trash), static_cast<QWidget *>(m_about)})
-        panel->setGeometry(kPanelRect);
+    m_home->setGeometry(kPanelRect);
     connect(m_home, &HomePanel::topicClicked, this, &Contents::TopicClick);
     connect(m_home, &HomePanel::paperClicked, this, &Contents::OpenPaper);
-    connect(m_report, &ReportPanel::sectionClicked, this, [this](int n) {
-        setField(QStringLiteral("txtReportPos"), QString::number(n));
-        ShowReportSection();
-    });
-    m_trash->setEraser([this] { return ResetResultsFiles(workspace(), m_config); });
     m_printer = std::make_unique<ResultsPrinter>(this);
+}
+
+void Contents::addPanel(QWidget *panel)
+{
+    panel->setGeometry(kPanelRect);
+    // Beneath the others until it is brought to the front: being asked for
+    // must not cover the panel on show.
+    panel->lower();
+    panel->show();
+}
+
+ReportPanel *Contents::reportPanel()
+{
+    if (!m_report) {
+        m_report = new ReportPanel(m_client);
+        addPanel(m_report);
+        connect(m_report, &ReportPanel::sectionClicked, this, [this](int n) {
+            setField(QStringLiteral("txtReportPos"), QString::number(n));
+            ShowReportSection();
+        });
+    }
+    return m_report;
+}
+
+TrashPanel *Contents::trashPanel()
+{
+    if (!m_trash) {
+        m_trash = new TrashPanel(*this, m_client);
+        addPanel(m_trash);
+        m_trash->setEraser([this] { return ResetResultsFiles(workspace(), m_config); });
+    }
+    return m_trash;
+}
+
+AboutPanel *Contents::aboutPanel()
+{
+    if (!m_about) {
+        m_about = new AboutPanel(*this, m_client);
+        addPanel(m_about);
+        m_about->setProductName(windowTitle());
+    }
+    return m_about;
 }
 
 void Contents::buildTabs()
@@ -219,7 +284,8 @@ void Contents::fillCaptions()
 {
     const QString name = m_config.name.isEmpty() ? kFallbackName : m_config.name;
     setTitle(name);
-    m_about->setProductName(name);
+    if (m_about)
+        m_about->setProductName(name);
     setField(QStringLiteral("lblCOD"), m_config.code);
     for (int n = 1; n <= 3; ++n) {
         const QString label = m_config.module(n).label;
@@ -317,7 +383,7 @@ void Contents::ShowPanel()
         case 2:
             ShowReport();
             ShowReportSection();
-            showPanelWidget(m_report);
+            showPanelWidget(reportPanel());
             break;
         case 3:
             PrintResults();
@@ -331,10 +397,10 @@ void Contents::ShowPanel()
     } else if (tabPos == 4) {
         switch (button) {
         case 1:
-            showPanelWidget(m_about);
+            showPanelWidget(aboutPanel());
             break;
         case 2:
-            showPanelWidget(m_trash);
+            showPanelWidget(trashPanel());
             m_trash->reset();
             break;
         case 4:
@@ -416,12 +482,12 @@ void Contents::ShowReport()
     m_rows = store.readMarks();
     const ReportFigures figures =
         ReportFigures::compute(m_topicTotal, m_topicNames, m_rows, m_paperTotal);
-    m_report->ShowReport(figures, m_topicTotal, TrendPlot::values(store.readTrendLine()));
+    reportPanel()->ShowReport(figures, m_topicTotal, TrendPlot::values(store.readTrendLine()));
 }
 
 void Contents::ShowReportSection()
 {
-    m_report->ShowReportSection(fieldNumber(QStringLiteral("txtReportPos")));
+    reportPanel()->ShowReportSection(fieldNumber(QStringLiteral("txtReportPos")));
 }
 
 void Contents::PrintResults()

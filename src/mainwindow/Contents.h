@@ -37,6 +37,14 @@ public:
     // Tests: Form_Load uses `config` instead of reading the configuration
     // resource (which is fixed per program file).
     Contents(Workspace workspace, ProgramConfig config, QWidget *parent = nullptr);
+    // The program: start-up's file work (scratch files, pictures, the
+    // configuration) is already done, by a StartupWorker.
+    struct WorkspaceReady {};
+    Contents(Workspace workspace, ProgramConfig config, WorkspaceReady, QWidget *parent = nullptr);
+
+    // The pictures the window shows when it first appears and becomes
+    // active, read ahead of it by the StartupWorker.
+    static QStringList picturesAtStart();
     ~Contents() override;
 
     // Start-up: configuration, results files, captions, tabs, timer, first
@@ -82,9 +90,10 @@ public:
 
     // --- Parts, for tests and the look ---
     HomePanel *homePanel() const { return m_home; }
-    ReportPanel *reportPanel() const { return m_report; }
-    TrashPanel *trashPanel() const { return m_trash; }
-    AboutPanel *aboutPanel() const { return m_about; }
+    // The other panels are made when first asked for.
+    ReportPanel *reportPanel();
+    TrashPanel *trashPanel();
+    AboutPanel *aboutPanel();
     // The panel last brought to the front.
     QWidget *shownPanel() const { return m_shown; }
     PictureButton *tab(int n) const { return m_tabs.value(n - 1); }
@@ -112,6 +121,7 @@ private:
     void placeTab(int n, int left, int top);
     void applyToolbarIdentities();
     void showPanelWidget(QWidget *panel);
+    void addPanel(QWidget *panel);
     void eraseAllResults();
     void setField(const QString &name, const QString &text);
     int fieldNumber(const QString &name) const;

@@ -2,6 +2,7 @@
 
 #include "FrameFonts.h"
 
+#include <QFontMetrics>
 #include <QWidget>
 
 namespace ContentsLook
@@ -67,6 +68,15 @@ QFont bigTitleFont()
 {
     static const QFont font = sized(Module5::TitleFont(), 24, true);
     return font;
+}
+
+void primeFonts()
+{
+    // Laying out a word loads the font and readies its shaping, both kept
+    // for the whole run.
+    for (const QFont &font : {Module5::LabelFont(), Module5::TitleFont(), bodyFont(), boldFont(),
+                              smallFont()})
+        QFontMetrics(font).horizontalAdvance(QStringLiteral("Paper"));
 }
 
 void setColours(QWidget *widget, const QColor &text, const QColor &background)

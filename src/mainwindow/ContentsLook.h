@@ -17,6 +17,10 @@ QColor line();    // separators and card outlines
 QColor card();    // white cards
 QColor accent();  // links and the chosen section
 
+// Loads the fonts the main window shows at start (the frame's two and
+// those above) ahead of need, so that this can overlap other start-up work.
+void primeFonts();
+
 QFont bodyFont();     // 10 pt, the label family of the frame
 QFont boldFont();     // the same, bold
 QFont smallFont();    // 9 pt

@@ -65,14 +65,6 @@ void fillPale(QWidget *w)
     w->setPalette(pal);
 }
 
-QLineEdit *hiddenField(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *field = new QLineEdit(text, parent);
-    field->setObjectName(name);
-    field->hide();
-    return field;
-}
-
 bool runPrintDialog(QPrinter *printer, QWidget *parent)
 {
     if (printDialogSeam)
@@ -108,9 +100,9 @@ PaperWindow::PaperWindow(PaperHost &host, bool secondAttempt)
     setTitle(secondAttempt ? QStringLiteral("Try Again") : QStringLiteral("Practice"));
     setMinimumSize(Module5::MinimumPaperSize());
 
-    m_qsCount = hiddenField(this, QStringLiteral("QSCount"), QStringLiteral("1"));
-    m_statusField = hiddenField(this, QStringLiteral("Status"), QString());
-    m_topicCount = hiddenField(this, QStringLiteral("TopicCount"), QString());
+    m_qsCount = makeHiddenField(QStringLiteral("QSCount"), QStringLiteral("1"), this);
+    m_statusField = makeHiddenField(QStringLiteral("Status"), QString(), this);
+    m_topicCount = makeHiddenField(QStringLiteral("TopicCount"), QString(), this);
 
     m_scnTabBG = new QWidget(this);
     m_scnTabBG->setObjectName(QStringLiteral("ScnTabBG"));

@@ -1,0 +1,50 @@
+#include "StartupWorker.h"
+
+#include "PictureCache.h"
+#include "Startup.h"
+
+#include <QDBusConnection>
+
+#include <system_error>
+#include <utility>
+
+StartupWorker::StartupWorker(Workspace workspace, QStringList pictures)
+    : m_workspace(std::move(workspace)), m_names(std::move(pictures))
+{
+    try {
+        m_thread = std::thread([this] { run(); });
+    } catch (const std::system_error &) {
+        // No thread to spare: take() does the work itself.
+    }
+}
+
+StartupWorker::~StartupWorker()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+StartupWorker::Result StartupWorker::take()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    else if (!m_done)
+        run();
+    return std::exchange(m_result, Result{});
+}
+
+void StartupWorker::run()
+{
+    // The first text box the window makes brings up the accessibility
+    // bridge, which connects to the session bus on the main thread; where no
+    // bus runs, that means trying to start one. Connected here first, the
+    // bridge finds the connection made (or known to be missing).
+    QDBusConnection::sessionBus();
+    // The order of start-up: scratch files, pictures, configuration.
+    Startup::RemoveLeftovers(m_workspace);
+    Startup::ExtractGraphics(m_workspace);
+    m_result.config = ProgramConfig::read(m_workspace);
+    for (const QString &name : std::as_const(m_names))
+        m_result.pictures.insert(name, PictureCache::decode(m_workspace.graphic(name)));
+    m_done = true;
+}

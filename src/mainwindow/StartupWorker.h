@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ProgramConfig.h"
+#include "Workspace.h"
+
+#include <QHash>
+#include <QImage>
+#include <QStringList>
+
+#include <thread>
+
+// The file work of start-up, done on a thread of its own while the main
+// thread loads the window's fonts: the scratch files of an interrupted run
+// removed, the pictures written to Graphics, the configuration read, and the
+// pictures the main window shows first read back from their files.
+class StartupWorker
+{
+public:
+    struct Result {
+        ProgramConfig config;
+        QHash<QString, QImage> pictures; // by file name; null when unreadable
+    };
+
+    StartupWorker(Workspace workspace, QStringList pictures);
+    ~StartupWorker();
+    StartupWorker(const StartupWorker &) = delete;
+    StartupWorker &operator=(const StartupWorker &) = delete;
+
+    // Waits for the work to end and hands over what it read.
+    Result take();
+
+private:
+    void run();
+
+    Workspace m_workspace;
+    QStringList m_names;
+    Result m_result;
+    std::thread m_thread;
+    bool m_done = false;
+};
