@@ -13,8 +13,14 @@ StartupWorker::StartupWorker(Workspace workspace, QStringList pictures)
 {
     try {
         m_thread = std::thread([this] { run(); });
+        // The first text box the window makes brings up the accessibility
+        // bridge, which connects to the session bus on the main thread;
+        // where no bus runs, that means trying to start one, which takes
+        // milliseconds. Connected here first, the bridge finds the
+        // connection made (or known to be missing).
+        m_busThread = std::thread([] { QDBusConnection::sessionBus(); });
     } catch (const std::system_error &) {
-        // No thread to spare: take() does the work itself.
+        // No thread to spare: take() does the file work itself.
     }
 }
 
@@ -22,6 +28,8 @@ StartupWorker::~StartupWorker()
 {
     if (m_thread.joinable())
         m_thread.join();
+    if (m_busThread.joinable())
+        m_busThread.join();
 }
 
 StartupWorker::Result StartupWorker::take()
@@ -35,11 +43,6 @@ StartupWorker::Result StartupWorker::take()
 
 void StartupWorker::run()
 {
-    // The first text box the window makes brings up the accessibility
-    // bridge, which connects to the session bus on the main thread; where no
-    // bus runs, that means trying to start one. Connected here first, the
-    // bridge finds the connection made (or known to be missing).
-    QDBusConnection::sessionBus();
     // The order of start-up: scratch files, pictures, configuration.
     Startup::RemoveLeftovers(m_workspace);
     Startup::ExtractGraphics(m_workspace);

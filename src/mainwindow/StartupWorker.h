@@ -12,7 +12,9 @@
 // The file work of start-up, done on a thread of its own while the main
 // thread loads the window's fonts: the scratch files of an interrupted run
 // removed, the pictures written to Graphics, the configuration read, and the
-// pictures the main window shows first read back from their files.
+// pictures the main window shows first read back from their files. Meanwhile
+// a second thread connects to the session bus, which the toolkit would
+// otherwise do on the main thread at the first text box.
 class StartupWorker
 {
 public:
@@ -36,5 +38,6 @@ private:
     QStringList m_names;
     Result m_result;
     std::thread m_thread;
+    std::thread m_busThread;
     bool m_done = false;
 };
