@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The real program, as a pupil uses it: started in an empty folder on an X
+# server, driven with real clicks and keys through the window system. Opens
+# paper 2 of topic 2, answers, saves, marks, closes and quits, checking the
+# files after each step; leaves a screenshot of each step in SHOTS.
+# Usage: e2e-program.sh PROGRAM BROWSER_MODULE SHOTS   (exit 77: skipped)
+set -euo pipefail
+program="$1" module="$2" shots="$3"
+if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! command -v import >/dev/null; then
+  echo "no display, xdotool or import: skipped"
+  exit 77
+fi
+
+work="$(mktemp -d)"
+pid=""
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+cp "$program" "$module" "$work/"
+rm -rf "$shots"
+mkdir -p "$shots"
+
+fail() { echo "FAIL: $*"; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
+shot() { import -window root "$shots/$1.png"; }
+# Waits up to $2 tenths of a second for a visible window titled $1 (a pattern).
+window() {
+  local w=""
+  for _ in $(seq "$2"); do
+    w="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)"
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+gone() {
+  for _ in $(seq "$2"); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+# The n-th value of a key's line in a results file (1-based).
+value() { grep -a "^#$2#" "$work/$1" | tr -d '\r' | cut -d'>' -f"$(($3 + 1))"; }
+
+(cd "$work" && exec ./tessaly >"$work/log.txt" 2>&1) &
+pid=$!
+
+# 1. Start-up in an empty folder.
+main="$(window '^Tessaly$' 100)" || fail "the main window did not appear"
+sleep 0.5
+shot 01-started
+[ "$(ls "$work/Graphics" | wc -l)" -eq 89 ] || fail "Graphics does not hold 89 pictures"
+for f in marks first second fresults sresults trend; do
+  [ -f "$work/${f}2TY.txt" ] || fail "${f}2TY.txt was not made"
+done
+[ ! -e "$work/temptext30000.txt" ] || fail "the configuration file was left behind"
+
+# 2. Topic 2, then the load button of paper 2 (window coordinates of the
+# fixed 680 x 540 main window).
+xdotool mousemove --window "$main" 140 217 click 1
+sleep 0.3
+xdotool mousemove --window "$main" 553 243 click 1
+paper="$(window 'Paper 2$' 200)" || fail "paper 2 did not open"
+sleep 2 # the web engine's first page
+shot 02-paper-open
+
+# 3. An answer to question 1, then Save with its notice.
+xdotool type --delay 40 3
+xdotool key ctrl+s
+window '^Quorvane$' 50 >/dev/null || fail "no notice after Save"
+shot 03-saved
+xdotool key Return
+gone '^Quorvane$' 50 || fail "the notice stayed"
+[ "$(value first2TY.txt 107 1)" = "3" ] || fail "the answer was not saved"
+
+# 4. Mark, confirmed: the score of paper 7 of the module and the trend.
+xdotool key ctrl+m
+window '^Marking$' 50 >/dev/null || fail "no confirmation before marking"
+xdotool key Return
+for _ in $(seq 80); do [ -n "$(value marks2TY.txt FSE 7)" ] && break; sleep 0.1; done
+[ "$(value marks2TY.txt FSE 7)" = "3.3" ] || fail "score $(value marks2TY.txt FSE 7), not 3.3"
+[ "$(value trend2TY.txt TRD 1)" = "3.3" ] || fail "the trend did not gain the score"
+[ "$(value fresults2TY.txt 107 1 | head -c1 | od -An -tx1 | tr -d ' \n')" = "fc" ] || fail "no tick stored"
+sleep 0.5
+shot 04-marked
+
+# 5. Close the paper, confirmed: no page file left, the main window again.
+xdotool key ctrl+w
+window '^Close Practice$' 50 >/dev/null || fail "no confirmation before closing"
+xdotool key Return
+gone 'Paper 2$' 50 || fail "the paper window stayed open"
+ls "$work" | grep -qi '^temp' && fail "scratch files left: $(ls "$work" | grep -i '^temp')"
+sleep 0.3
+shot 05-closed
+
+# 6. The Close button of the toolbar ends the program.
+xdotool mousemove --window "$main" 199 90 click 1
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end"
+wait "$pid" || fail "the program ended with status $?"
+pid=""
+echo "PASS: the real program, start to close; screenshots in $shots"
