@@ -6,14 +6,14 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$here/build}"
-runs="${RUNS:-15}"
+runs="${RUNS:-21}"
 . "$here/scripts/xvfb.sh" :96
 work="$(mktemp -d)"
 trap 'rm -rf "$work"; [ -n "${XVFB_PID:-}" ] && kill $XVFB_PID 2>/dev/null || true' EXIT
 cp "$build/bin/tessaly" "$build"/bin/libtessaly_browser.so "$work/"
 "$work/tessaly" >/dev/null 2>&1 & p=$!; sleep 3; kill $p 2>/dev/null || true; wait $p 2>/dev/null || true
 
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+median() { sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 : > "$work/minimal.txt"
 : > "$work/tessaly.txt"
 for _ in $(seq "$runs"); do

@@ -60,17 +60,16 @@ int main(int argc, char *argv[])
 
     const auto start = std::chrono::steady_clock::now();
     auto elapsed = [&start] {
-        return long(std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - start)
-                        .count());
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
     };
     const pid_t child = fork();
     if (child == 0) {
         execvp(argv[1], argv + 1);
         _exit(127);
     }
-    long mappedMs = -1;
-    long paintedMs = -1;
+    double mappedMs = -1;
+    double paintedMs = -1;
     std::set<Window> mapped;
     const int fd = ConnectionNumber(display);
     while (paintedMs < 0) {
@@ -117,7 +116,7 @@ int main(int argc, char *argv[])
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);
-    std::printf("%ld %ld %ld\n", paintedMs, mappedMs, kib);
+    std::printf("%.1f %.1f %ld\n", paintedMs, mappedMs, kib);
     XCloseDisplay(display);
     return 0;
 }
