@@ -1,6 +1,6 @@
-// waitmap PROGRAM [ARGS...]: starts PROGRAM, waits until its first top-level
-// window is mapped and then drawn into (the first damage after the map, which
-// is the first paint reaching the screen), lets it settle for a second, then
+// waitmap PROGRAM [ARGS...]: starts PROGRAM, waits until a top-level window
+// of it is drawn into while viewable (the first paint reaching the screen;
+// the first window mapped is timed too), lets it settle for a second, then
 // prints "<ms to painted> <ms to mapped> <peak resident KiB>" and ends it.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <set>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -70,7 +69,6 @@ int main(int argc, char *argv[])
     }
     double mappedMs = -1;
     double paintedMs = -1;
-    std::set<Window> mapped;
     const int fd = ConnectionNumber(display);
     while (paintedMs < 0) {
         while (paintedMs < 0 && XPending(display)) {
@@ -82,12 +80,15 @@ int main(int argc, char *argv[])
                 XDamageCreate(display, ev.xcreatewindow.window, XDamageReportNonEmpty);
             } else if (ev.type == MapNotify && ev.xmap.event == root
                        && !ev.xmap.override_redirect) {
-                mapped.insert(ev.xmap.window);
                 if (mappedMs < 0)
                     mappedMs = elapsed();
             } else if (ev.type == damageEvent + XDamageNotify) {
+                // Viewable rather than mapped by itself: under a window
+                // manager the window is mapped inside a frame of its own.
                 const auto *damage = reinterpret_cast<XDamageNotifyEvent *>(&ev);
-                if (mapped.count(damage->drawable))
+                XWindowAttributes attributes;
+                if (XGetWindowAttributes(display, damage->drawable, &attributes)
+                    && attributes.map_state == IsViewable)
                     paintedMs = elapsed();
                 else // drawn while hidden: wait for the next drawing
                     XDamageSubtract(display, damage->damage, None, None);

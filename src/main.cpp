@@ -2,7 +2,6 @@
 #include "ContentsLook.h"
 #include "ContentsPaperWindows.h"
 #include "FontConfigWarmUp.h"
-#include "FrameFonts.h"
 #include "PictureCache.h"
 #include "StartupWorker.h"
 #include "Workspace.h"
@@ -43,6 +42,7 @@ int main(int argc, char *argv[])
         && here.exists(QStringLiteral(TESSALY_BROWSER_FROM_BINDIR "/" TESSALY_BROWSER_MODULE));
     const QString folder = installed ? Workspace::choose(QString()) : Workspace::choose(programFolder);
     if (folder.isEmpty()) {
+        fonts.wait();
         QMessageBox::critical(nullptr, QStringLiteral("Tessaly"),
                               QStringLiteral("Your results cannot be saved: neither the program "
                                              "folder nor your own data folder can be written.\n\n"
@@ -55,16 +55,11 @@ int main(int argc, char *argv[])
     const Workspace workspace(folder);
     StartupWorker files(workspace, Contents::picturesAtStart());
     fonts.wait();
-    // The frame's caption font for everything that names no font of its own.
-    // A text box lays out its text in the application's font before its own
-    // is applied, so any other font here would be one more to find and load
-    // before the window can show.
-    QApplication::setFont(Module5::LabelFont());
     ContentsLook::primeFonts();
     StartupWorker::Result prepared = files.take();
     const std::shared_ptr<PictureCache> pictures =
         PictureCache::forFolder(workspace.graphicsFolder());
-    pictures->adopt(prepared.pictures);
+    pictures->adopt(std::move(prepared.pictures));
 
     Contents contents{workspace, std::move(prepared.config), Contents::WorkspaceReady{}};
     contents.setPaperWindows(std::make_unique<ContentsPaperWindows>());

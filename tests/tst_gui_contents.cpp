@@ -119,7 +119,7 @@ void TestGuiContents::startsFromTheWorkersPreparation()
         QVERIFY2(!it.value().isNull(), qPrintable(it.key()));
 
     const std::shared_ptr<PictureCache> cache = PictureCache::forFolder(ws.graphicsFolder());
-    cache->adopt(prepared.pictures);
+    cache->adopt(std::move(prepared.pictures));
     m_fx->window = std::make_unique<Contents>(ws, std::move(prepared.config),
                                               Contents::WorkspaceReady{});
     Contents &c = *m_fx->window;

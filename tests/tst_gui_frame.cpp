@@ -545,9 +545,13 @@ void TestGuiFrame::installedFamiliesAgreeWithTheToolkit()
                               QStringLiteral("Monospace")};
     const QStringList families = QFontDatabase::families();
     QVERIFY(!families.isEmpty());
-    for (const QString &family : families) {
+    for (QString family : families) {
         if (QFontDatabase::isPrivateFamily(family) || generic.contains(family))
             continue;
+        // A family found at several foundries is listed as "Family [Foundry]".
+        if (const qsizetype at = family.indexOf(QLatin1String(" ["));
+            at > 0 && family.endsWith(QLatin1Char(']')))
+            family.truncate(at);
         QVERIFY2(FontConfigWarmUp::hasFamily(family), qPrintable(family));
         QVERIFY(FontConfigWarmUp::hasFamily(family.toUpper()));
     }

@@ -45,6 +45,12 @@ void RemoveLeftovers(const Workspace &workspace)
     }
 }
 
+void PrepareWorkspace(const Workspace &workspace)
+{
+    RemoveLeftovers(workspace);
+    ExtractGraphics(workspace);
+}
+
 bool IsLeftover(const QString &name)
 {
     const auto starts = [&name](QLatin1String s) { return name.startsWith(s, Qt::CaseInsensitive); };

@@ -16,4 +16,8 @@ void RemoveLeftovers(const Workspace &workspace);
 // Whether a file of the program folder is such a scratch file, by its name.
 bool IsLeftover(const QString &name);
 
+// The file work that comes before the main window's frame: the scratch
+// files removed, then the pictures written.
+void PrepareWorkspace(const Workspace &workspace);
+
 } // namespace Startup

@@ -54,12 +54,13 @@ QImage PictureCache::decode(const QString &path)
     return image;
 }
 
-void PictureCache::adopt(const QHash<QString, QImage> &decoded)
+void PictureCache::adopt(QHash<QString, QImage> &&decoded)
 {
-    for (auto it = decoded.constBegin(); it != decoded.constEnd(); ++it) {
+    for (auto it = decoded.begin(); it != decoded.end(); ++it) {
         if (!it.value().isNull())
-            m_pictures.insert(it.key().toLower(), QPixmap::fromImage(it.value()));
+            m_pictures.insert(it.key().toLower(), QPixmap::fromImage(std::move(it.value())));
     }
+    decoded.clear();
 }
 
 void PictureCache::clear()

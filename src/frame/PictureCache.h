@@ -32,9 +32,9 @@ public:
     // Reads one picture file, on any thread: the format its name gives, or
     // whatever its content turns out to be. Null when unreadable.
     static QImage decode(const QString &path);
-    // Takes pictures already read from this folder (by decode, on another
-    // thread), keyed by name.
-    void adopt(const QHash<QString, QImage> &decoded);
+    // Takes over pictures already read from this folder (by decode, on
+    // another thread), keyed by name.
+    void adopt(QHash<QString, QImage> &&decoded);
 
 private:
     QString resolve(const QString &name);

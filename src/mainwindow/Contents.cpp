@@ -57,8 +57,7 @@ FrameStyle mainStyle()
 // The pictures are written before the frame loads them.
 const Workspace &withPictures(const Workspace &workspace)
 {
-    Startup::RemoveLeftovers(workspace);
-    Startup::ExtractGraphics(workspace);
+    Startup::PrepareWorkspace(workspace);
     return workspace;
 }
 

@@ -34,11 +34,11 @@ class Contents : public SkinnedWindow
     Q_OBJECT
 public:
     explicit Contents(Workspace workspace, QWidget *parent = nullptr);
-    // Tests: Form_Load uses `config` instead of reading the configuration
-    // resource (which is fixed per program file).
+    // Form_Load uses `config` instead of reading the configuration resource
+    // (tests give their own; the resource is fixed per program file).
     Contents(Workspace workspace, ProgramConfig config, QWidget *parent = nullptr);
     // The program: start-up's file work (scratch files, pictures, the
-    // configuration) is already done, by a StartupWorker.
+    // configuration) is already done, by a StartupWorker, which read `config`.
     struct WorkspaceReady {};
     Contents(Workspace workspace, ProgramConfig config, WorkspaceReady, QWidget *parent = nullptr);
 

@@ -17,7 +17,9 @@ StartupWorker::StartupWorker(Workspace workspace, QStringList pictures)
         // bridge, which connects to the session bus on the main thread;
         // where no bus runs, that means trying to start one, which takes
         // milliseconds. Connected here first, the bridge finds the
-        // connection made (or known to be missing).
+        // connection made (or known to be missing). Nothing of the program's
+        // own listens on the bus, so a message it delivers before the event
+        // loop runs reaches no one.
         m_busThread = std::thread([] { QDBusConnection::sessionBus(); });
     } catch (const std::system_error &) {
         // No thread to spare: take() does the file work itself.
@@ -44,8 +46,7 @@ StartupWorker::Result StartupWorker::take()
 void StartupWorker::run()
 {
     // The order of start-up: scratch files, pictures, configuration.
-    Startup::RemoveLeftovers(m_workspace);
-    Startup::ExtractGraphics(m_workspace);
+    Startup::PrepareWorkspace(m_workspace);
     m_result.config = ProgramConfig::read(m_workspace);
     for (const QString &name : std::as_const(m_names))
         m_result.pictures.insert(name, PictureCache::decode(m_workspace.graphic(name)));
