@@ -27,8 +27,6 @@ SkinnedWindow::SkinnedWindow(const Workspace &workspace, FrameStyle style, QWidg
       m_pictures(PictureCache::forFolder(workspace.graphicsFolder())),
       m_style(std::move(style))
 {
-    // What is not given a font of its own uses the caption font.
-    setFont(Module5::LabelFont());
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
