@@ -5,11 +5,27 @@
 #include <QFile>
 #include <QResource>
 
+#include <optional>
+
 namespace {
 
 QString resourcePath(int id)
 {
     return QStringLiteral(":/res/") + QString::number(id);
+}
+
+// The bytes of a resource, looked up once; nothing when there is no such
+// resource (an empty resource gives empty bytes).
+std::optional<QByteArray> resourceBytes(int id)
+{
+    const QResource resource(resourcePath(id));
+    if (!resource.isValid())
+        return std::nullopt;
+    // Stored plainly, the bytes are read in place inside the program file.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                       qsizetype(resource.size()));
+    return resource.uncompressedData();
 }
 
 } // namespace
@@ -23,14 +39,7 @@ bool ResourceExists(int id)
 
 QByteArray ResourceBytes(int id)
 {
-    const QResource resource(resourcePath(id));
-    if (!resource.isValid())
-        return {};
-    // Stored plainly, the bytes are read in place inside the program file.
-    if (resource.compressionAlgorithm() == QResource::NoCompression)
-        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
-                                       qsizetype(resource.size()));
-    return resource.uncompressedData();
+    return resourceBytes(id).value_or(QByteArray());
 }
 
 int ExtractResource(int id, const QString &type, const QString &path, bool durable)
@@ -38,11 +47,11 @@ int ExtractResource(int id, const QString &type, const QString &path, bool durab
     // Every resource of this program has the one type "Custom".
     if (type.compare(QLatin1String("Custom"), Qt::CaseInsensitive) != 0)
         return ErrNoSuchResource;
-    if (!ResourceExists(id))
+    const std::optional<QByteArray> bytes = resourceBytes(id);
+    if (!bytes)
         return ErrNoSuchResource;
-    const QByteArray bytes = ResourceBytes(id);
     const auto durability = durable ? SafeFile::Durability::Durable : SafeFile::Durability::Fast;
-    return SafeFile::write(path, bytes, durability) ? ExtractOk : ErrWriteFailed;
+    return SafeFile::write(path, *bytes, durability) ? ExtractOk : ErrWriteFailed;
 }
 
 } // namespace Module3

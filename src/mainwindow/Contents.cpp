@@ -7,6 +7,7 @@
 #include "HomeRules.h"
 #include "PaperWindowFactory.h"
 #include "PictureButton.h"
+#include "PictureChoice.h"
 #include "ReportFigures.h"
 #include "ReportPanel.h"
 #include "ResultsListing.h"
@@ -70,9 +71,8 @@ Contents::Contents(Workspace workspace, QWidget *parent)
 }
 
 Contents::Contents(Workspace workspace, ProgramConfig config, QWidget *parent)
-    : SkinnedWindow(withPictures(workspace), mainStyle(), parent), m_givenConfig(std::move(config))
+    : Contents(withPictures(workspace), std::move(config), WorkspaceReady{}, parent)
 {
-    build();
 }
 
 Contents::Contents(Workspace workspace, ProgramConfig config, WorkspaceReady, QWidget *parent)
@@ -83,23 +83,29 @@ Contents::Contents(Workspace workspace, ProgramConfig config, WorkspaceReady, QW
 
 QStringList Contents::picturesAtStart()
 {
-    return {// The frame, inactive and active, and its icon.
-            QStringLiteral("border_white_top_left.bmp"), QStringLiteral("border_white_top_center.bmp"),
-            QStringLiteral("border_white_top_right.bmp"), QStringLiteral("border_top_left.bmp"),
-            QStringLiteral("border_top_center.bmp"), QStringLiteral("border_top_right.bmp"),
-            QStringLiteral("border_left.bmp"), QStringLiteral("border_right.bmp"),
-            QStringLiteral("border_bot.bmp"), QStringLiteral("border_left_corners.bmp"),
-            QStringLiteral("border_right_corners.bmp"), QStringLiteral("QVicon.ico"),
-            QStringLiteral("prog_white_close.bmp"), QStringLiteral("prog_white_min.bmp"),
-            QStringLiteral("prog_blueoff_close.bmp"), QStringLiteral("prog_blueoff_min.bmp"),
-            // Tabs and toolbar.
-            QStringLiteral("tabs_front_off.bmp"), QStringLiteral("tabs_back_off.bmp"),
-            QStringLiteral("home_off.bmp"), QStringLiteral("report_off.bmp"),
-            QStringLiteral("print_off.bmp"), QStringLiteral("close_off.bmp"),
-            // The Home panel.
-            QStringLiteral("columnhead1.bmp"), QStringLiteral("columnhead2.bmp"),
-            QStringLiteral("bullet.bmp"), QStringLiteral("loadbutton_off.bmp"),
-            QStringLiteral("info_mark.gif")};
+    using namespace Module5;
+    QStringList names;
+    // The frame, drawn inactive and then active, with its resting window
+    // buttons, its edges and its icon.
+    for (const bool active : {false, true}) {
+        const TopBarPictures top = TopBar(active);
+        names << top.left << top.centre << top.right;
+    }
+    for (const WindowButton button : {WindowButton::Close, WindowButton::Min})
+        names << InactiveWindowButtonPicture(button)
+              << ActiveWindowButtonPicture(button, false, false);
+    names << QStringLiteral("border_left.bmp") << QStringLiteral("border_right.bmp")
+          << QStringLiteral("border_bot.bmp") << QStringLiteral("border_left_corners.bmp")
+          << QStringLiteral("border_right_corners.bmp") << mainStyle().icon;
+    // The first module's tabs and toolbar.
+    names << TabPicture(true, false) << TabPicture(false, false);
+    for (int n = 1; n <= 4; ++n)
+        names << PictureFile(ContentsToolbarIdentity(n, 1).base, ButtonState::Off);
+    // The Home panel.
+    names << QStringLiteral("columnhead1.bmp") << QStringLiteral("columnhead2.bmp")
+          << QStringLiteral("bullet.bmp") << PictureFile(QStringLiteral("loadbutton"), ButtonState::Off)
+          << QStringLiteral("info_mark.gif");
+    return names;
 }
 
 Contents::~Contents()
