@@ -56,4 +56,11 @@ function(tessaly_compile_content name source output)
     COMMENT "Compiling quiz content ${name}"
     VERBATIM)
   add_custom_target(${name}_bundle DEPENDS ${output})
+  # Doubtful content that does not fail the build, one "file:line: warning:"
+  # line each:  cmake --build <build> --target ${name}_warnings
+  add_custom_target(${name}_warnings
+    COMMAND tessaly_quizc --warnings ${source} ${flags}
+    DEPENDS tessaly_quizc
+    COMMENT "Checking quiz content ${name}"
+    VERBATIM)
 endfunction()

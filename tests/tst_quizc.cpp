@@ -1,4 +1,5 @@
 #include "ContentCompiler.h"
+#include "ContentWarnings.h"
 #include "PageArchive.h"
 #include "PageHtml.h"
 #include "PaperParser.h"
@@ -43,11 +44,14 @@ private slots:
     void quotedPrintableRoundTrip();
     void pageLabelsAndEscaping();
     void writesOneFilePerResourceAndQrc();
+    void contentWarnings_data();
+    void contentWarnings();
 
 private:
     QString tree(const Files &files);
     static Files smallTree();
-    static QByteArray mcq(int n, int answer = 1);
+    static QByteArray mcq(int n);
+    QStringList warningsOf(const Files &files);
     static Files shippedTopic(int topic);
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -91,12 +95,13 @@ QString TestQuizc::tree(const Files &files)
     return root;
 }
 
-QByteArray TestQuizc::mcq(int n, int answer)
+// Keys 1, 2, 3, 4, 1, ...: as balanced as n questions allow.
+QByteArray TestQuizc::mcq(int n)
 {
     QByteArray out;
     for (int i = 0; i < n; ++i)
         out += "question\nQuestion " + QByteArray::number(i + 1) + "?\n1) A\n2) B\n3) C\n4) D\nanswer " +
-               QByteArray::number(answer) + "\n\n";
+               QByteArray::number(i % 4 + 1) + "\n\n";
     return out;
 }
 
@@ -481,6 +486,9 @@ void TestQuizc::shippedStructure_data()
     QTest::addRow("slot missing") << 2 << two << "105:drop" << "paper 105 must have 24 questions and 79 answer slots; it has 24 and 78";
     QTest::addRow("typed question in a multiple-choice paper")
         << 2 << two << "104:typed" << "paper 104 is a multiple-choice paper; question 30 is not multiple choice";
+    QTest::addRow("keys moved but still balanced") << 2 << two << "103:1>3" << "";
+    QTest::addRow("one option keyed too often")
+        << 2 << two << "103:3>1" << "paper 103 must key each option 7 or 8 times; it keys 1) 9, 2) 8, 3) 6 and 4) 7 times";
 }
 
 void TestQuizc::shippedStructure()
@@ -503,6 +511,12 @@ void TestQuizc::shippedStructure()
         files.insert(paper, mcq(29));
     } else if (what == u"typed") {
         files.insert(paper, mcq(29) + "question\nStem.\npart A\n= T 1 x\n");
+    } else if (what.contains(u'>')) {
+        // The first question keyed "from" is keyed "to" instead.
+        const QByteArray from = "answer " + what.section(u'>', 0, 0).toLatin1() + '\n';
+        QByteArray text = files.value(paper);
+        text.replace(text.indexOf(from), from.size(), "answer " + what.section(u'>', 1).toLatin1() + '\n');
+        files.insert(paper, text);
     } else if (what == u"drop") {
         // The first question has four parts; it loses its last one.
         QByteArray text = files.value(paper);
@@ -695,6 +709,157 @@ void TestQuizc::writesOneFilePerResourceAndQrc()
     QVERIFY(qrc.startsWith("<RCC><qresource prefix=\"/res\">"));
     for (const QString &n : expected)
         QVERIFY(qrc.contains(QStringLiteral("<file alias=\"%1\">%1</file>").arg(n).toLatin1()));
+}
+
+// The warnings of a one-topic tree in which `files` replace papers 101-105
+// (each otherwise one question of its own) or add diagrams, as "file:line: kind".
+QStringList TestQuizc::warningsOf(const Files &files)
+{
+    Files all{{"config.txt", kConfig1}};
+    for (int key = 101; key <= 105; ++key)
+        all.insert(QStringLiteral("module2/paper%1.txt").arg(key),
+                   "question\nFiller " + QByteArray::number(key) + "?\n1) A\n2) B\n3) C\n4) D\nanswer 1\n");
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        all.insert(it.key().startsWith(u"pictures/") ? it.key() : QStringLiteral("module2/") + it.key(), it.value());
+    const QString root = tree(all);
+    ContentCompiler compiler({});
+    if (!compiler.compile(root))
+        return diagnosticTexts(compiler);
+    QStringList out;
+    for (const auto &w : ContentWarnings::check(compiler.papers().value(2), root + QStringLiteral("/pictures")))
+        out.append(QStringLiteral("%1:%2: %3 %4").arg(QFileInfo(w.file).fileName()).arg(w.line).arg(w.kind, w.message));
+    return out;
+}
+
+void TestQuizc::contentWarnings_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QStringList>("expected"); // "file:line: kind" of each warning, in order
+    QTest::addColumn<QString>("mention");      // in the first warning's message
+
+    const auto typed = [](const QByteArray &answerLine) {
+        return "question\nName one.\npart Which one?\n" + answerLine + "\n";
+    };
+    const QString at4 = QStringLiteral("paper105.txt:4: plural");
+    QTest::addRow("plural without its singular")
+        << Files{{"paper105.txt", typed("= M 1 Boats; Car; Cars")}} << QStringList{at4} << "'Boats' is accepted without its singular";
+    QTest::addRow("singulars of -ies, -es, -ves, irregulars and phrases")
+        << Files{{"paper105.txt", typed("= M 1 Taxis; Taxi; Batteries; Battery; Boxes; Box; Leaves; Leaf; Teeth; Tooth; "
+                                        "Solar panels; Solar panel; Kidney beans; Bean; The tides; Tide; Partners; "
+                                        "A partner; Phases of the Moon; Phase")}}
+        << QStringList{} << "";
+    QTest::addRow("irregular plurals alone") << Files{{"paper105.txt", typed("= M 1 Fungi; Mice")}} << QStringList{at4, at4} << "'Fungi'";
+    QTest::addRow("words that only look plural")
+        << Files{{"paper105.txt", typed("= M 1 Gas; Biogas; Lens; Iris; Virus; Glass; Scissors; Biceps; Dev's; Pancreas")}}
+        << QStringList{} << "";
+    QTest::addRow("phrases that need the plural")
+        << Files{{"paper105.txt", typed("= M 1 Five days; 5 days; By animals; Fewer clips; Cutting down trees; "
+                                        "Water and minerals; Coal, oil and gas")}}
+        << QStringList{} << "";
+    QTest::addRow("a T key is no list") << Files{{"paper105.txt", typed("= T 1 Lungs")}} << QStringList{} << "";
+    QTest::addRow("group plural alone") << Files{{"paper105.txt", typed("= G 2x1 Jets; Boat; Bus")}} << QStringList{at4} << "'Jets'";
+    QTest::addRow("group scoring one answer twice")
+        << Files{{"paper105.txt", typed("= G 2x1 Cars; Car; Bus")}} << QStringList{at4} << "'Car' and 'Cars' each score";
+
+    const QByteArray beans = "question\nName one.\npart Which one?\n% allow plural: Baked beans\n";
+    const QString marker4 = QStringLiteral("paper105.txt:4: marker");
+    QTest::addRow("marker keeps the plural it names")
+        << Files{{"paper105.txt", beans + "= M 1 Baked beans; Toast\n"}} << QStringList{} << "";
+    QTest::addRow("marker keeps only what it names")
+        << Files{{"paper105.txt", beans + "= M 1 Baked beans; Noodles; Toast\n"}} << QStringList{"paper105.txt:5: plural"} << "'Noodles'";
+    QTest::addRow("marker keeping nothing")
+        << Files{{"paper105.txt", beans + "= M 1 Rice; Toast\n"}} << QStringList{marker4} << "'Baked beans'";
+    QTest::addRow("blank line ends a marker")
+        << Files{{"paper105.txt", beans + "\n= M 1 Baked beans; Toast\n"}} << QStringList{marker4, "paper105.txt:6: plural"} << "";
+    QTest::addRow("unknown exception")
+        << Files{{"paper105.txt", QByteArray(beans).replace("plural:", "plurals:") + "= M 1 Baked beans; Toast\n"}}
+        << QStringList{marker4, "paper105.txt:5: plural"} << "unknown exception 'plurals'";
+    QTest::addRow("plurals kept without names")
+        << Files{{"paper105.txt", QByteArray(beans).replace("plural: Baked beans", "plural") + "= M 1 Baked beans; Toast\n"}}
+        << QStringList{marker4, "paper105.txt:5: plural"} << "name the plurals";
+
+    const QByteArray heart = "question\nWhich organ pumps blood around the body?\n1) Lungs\n2) Heart\n3) Skin\n4) Brain\nanswer 2\n";
+    const QByteArray heart2 = "question\nWhich organ pumps blood around the body?\n1) Heart\n2) Kidney\n3) Liver\n4) Brain\nanswer 1\n";
+    QTest::addRow("same text in two papers") << Files{{"paper101.txt", heart}, {"paper102.txt", heart2}}
+                                             << QStringList{"paper102.txt:1: repeat"} << "has the same text as paper101.txt:1 (question 1)";
+    QTest::addRow("marker on either side keeps a repeat")
+        << Files{{"paper101.txt", "% allow repeat: on purpose\n" + heart}, {"paper102.txt", heart2}} << QStringList{} << "";
+    QTest::addRow("same answer, much the same words")
+        << Files{{"paper101.txt", "question\nWhere does the energy in almost every food chain first come from?\n"
+                                  "1) The Sun\n2) The soil\n3) The water\n4) The top predator\nanswer 1\n"},
+                 {"paper103.txt", "question\nWhere does the energy in almost every food chain come from in the first place?\n"
+                                  "1) From the soil\n2) From rainwater\n3) From the air\n4) From the Sun\nanswer 4\n"}}
+        << QStringList{"paper103.txt:1: repeat"} << "asks what paper101.txt:1 (question 1) asks, with the same answer 'The Sun'";
+    QTest::addRow("much the same words, another answer")
+        << Files{{"paper101.txt", "question\nWhat is it called when a solid changes into a liquid?\n"
+                                  "1) Melting\n2) Freezing\n3) Boiling\n4) Condensing\nanswer 1\n"},
+                 {"paper102.txt", "question\nWhat is it called when a liquid changes into a solid?\n"
+                                  "1) Melting\n2) Freezing\n3) Boiling\n4) Condensing\nanswer 2\n"}}
+        << QStringList{} << "";
+    QTest::addRow("true or false in common is no repeat")
+        << Files{{"paper104.txt", "question\nWrite T for true or F for false.\npart Sound can travel through water.\n= M 1 T; True\n"},
+                 {"paper105.txt", "question\nWrite T for true or F for false.\npart Sound can travel through air.\n= M 1 T; True\n"}}
+        << QStringList{} << "";
+    const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\"><text>A</text></svg>";
+    QTest::addRow("same text about another diagram")
+        << Files{{"pictures/a.svg", svg}, {"pictures/b.svg", svg},
+                 {"paper101.txt", "question\npicture a.svg\nWhich letter shows the heart?\n1) A\n2) B\n3) C\n4) D\nanswer 1\n"},
+                 {"paper102.txt", "question\npicture b.svg\nWhich letter shows the heart?\n1) A\n2) B\n3) C\n4) D\nanswer 1\n"}}
+        << QStringList{} << "";
+    QTest::addRow("repeat within a paper")
+        << Files{{"paper105.txt", "question\nWrite transparent, translucent or opaque for each material.\n"
+                                  "part A clear plastic bottle\n= T 1 Transparent\npart A metal tray\n= T 1 Opaque\n\n"
+                                  "question\nA solar oven has a lid of clear plastic.\n"
+                                  "part Is clear plastic transparent, translucent or opaque?\n= T 1 Transparent\n"}}
+        << QStringList{"paper105.txt:10: repeat"} << "question 2 asks what paper105.txt:3 (question 1 (a)) asks";
+    QTest::addRow("parts of one question")
+        << Files{{"paper105.txt", "question\nMetals.\npart Name a metal.\n= M 1 Iron; Steel\npart Name a metal.\n= M 1 Iron; Steel\n"}}
+        << QStringList{} << "";
+
+    const QByteArray apple = "question\nSome objects float.\npart An apple floats. How big is the upthrust on it, in newtons?\n= N 1 1.5\n\n";
+    const QByteArray boat = "question\nThe diagram shows forces on a boat.\npart Name force A.\n= M 1 Upthrust; Up thrust\n";
+    const QStringList at9{"paper105.txt:9: giveaway"};
+    QTest::addRow("typed answer named in another question")
+        << Files{{"paper105.txt", apple + boat}} << at9 << "the answer 'Upthrust' is named in question 1 of this paper";
+    QTest::addRow("named in another paper only") << Files{{"paper104.txt", apple}, {"paper105.txt", boat}} << QStringList{} << "";
+    QTest::addRow("named as a plural")
+        << Files{{"paper105.txt", QByteArray(apple).replace("upthrust", "upthrusts") + boat}} << at9 << "";
+    QTest::addRow("whole words only")
+        << Files{{"paper105.txt", QByteArray(apple).replace("upthrust", "upthrusting") + boat}} << QStringList{} << "";
+    QTest::addRow("short answers")
+        << Files{{"paper105.txt", QByteArray(apple).replace("upthrust", "push") + QByteArray(boat).replace("Upthrust; Up thrust", "Push")}}
+        << QStringList{} << "";
+    QTest::addRow("a question offering its own answer")
+        << Files{{"paper105.txt", apple + QByteArray(boat).replace("Name force A.", "Is force A upthrust or weight?")}}
+        << QStringList{} << "";
+    QTest::addRow("the paper's vocabulary")
+        << Files{{"paper105.txt", apple + QByteArray(apple).replace("An apple", "A cork") +
+                                  QByteArray(apple).replace("An apple", "A ball") + boat}}
+        << QStringList{} << "";
+    QTest::addRow("a list naming any one of a kind")
+        << Files{{"paper105.txt", apple + QByteArray(boat).replace("Up thrust", "Lift; Float; Buoyancy; Push up; Water; Sea; Rising")}}
+        << QStringList{} << "";
+    QTest::addRow("a diagram label names it")
+        << Files{{"pictures/apple.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"><text>upthrust</text></svg>"},
+                 {"paper105.txt", "question\npicture apple.svg\nAn apple floats.\npart How heavy is it, in newtons?\n= N 1 1.5\n\n" + boat}}
+        << QStringList{"paper105.txt:10: giveaway"} << "";
+    QTest::addRow("marker keeps a giveaway")
+        << Files{{"paper105.txt", apple + QByteArray(boat).replace("= M", "% allow giveaway: the picture shows it anyway\n= M")}}
+        << QStringList{} << "";
+}
+
+void TestQuizc::contentWarnings()
+{
+    QFETCH(Files, files);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, mention);
+    const QStringList warnings = warningsOf(files);
+    QStringList places;
+    for (const QString &w : warnings)
+        places.append(w.section(u' ', 0, 1));
+    QVERIFY2(places == expected, qPrintable(warnings.join(u'\n')));
+    if (!mention.isEmpty())
+        QVERIFY2(warnings.first().contains(mention), qPrintable(warnings.first()));
 }
 
 QTEST_GUILESS_MAIN(TestQuizc)

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 using namespace Quiz;
 
 namespace {
@@ -154,6 +156,24 @@ void ContentCompiler::checkShippedShape(const Paper &paper)
                                         .arg(shape.slotCount)
                                         .arg(questions)
                                         .arg(total));
+    if (shape.multipleChoice) {
+        // Balanced keys: always typing one option must not pay.
+        int keyed[5] = {};
+        for (const Question &q : paper.questions)
+            if (q.multipleChoice && q.answer >= 1 && q.answer <= 4)
+                ++keyed[q.answer];
+        const int fewest = questions / 4, most = (questions + 3) / 4;
+        if (std::any_of(keyed + 1, keyed + 5, [&](int n) { return n < fewest || n > most; }))
+            m_diag.error(paper.path, 1, QStringLiteral("paper %1 must key each option %2 or %3 times; "
+                                                       "it keys 1) %4, 2) %5, 3) %6 and 4) %7 times")
+                                            .arg(paper.key)
+                                            .arg(fewest)
+                                            .arg(most)
+                                            .arg(keyed[1])
+                                            .arg(keyed[2])
+                                            .arg(keyed[3])
+                                            .arg(keyed[4]));
+    }
     for (int i = 0; i < questions; ++i) {
         const Question &q = paper.questions[i];
         if (q.multipleChoice != shape.multipleChoice) {

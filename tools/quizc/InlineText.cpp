@@ -68,3 +68,9 @@ QString InlineText::toHtml(const QString &text)
     out += escaped(QStringView(text).mid(pos));
     return out;
 }
+
+QString InlineText::plainText(const QString &text)
+{
+    QString out = text;
+    return out.replace(tagPattern(), QStringLiteral(" "));
+}

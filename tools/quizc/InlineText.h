@@ -10,4 +10,6 @@ public:
     // Empty when the tags are balanced; otherwise what is wrong with them.
     static QString checkTags(const QString &text);
     static QString toHtml(const QString &text);
+    // The text as read: the allowed tags dropped, <br> as a space.
+    static QString plainText(const QString &text);
 };

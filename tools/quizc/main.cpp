@@ -1,8 +1,12 @@
 // tessaly_quizc <quizdir> <outdir> [--shipped]: compiles the quiz source into
 // one file per content resource plus resources.qrc for rcc.
+// tessaly_quizc --warnings <quizdir> [--shipped]: lists what in the content
+// is doubtful but not wrong enough to fail a build.
 #include "ContentCompiler.h"
+#include "ContentWarnings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
 
 #include <cstdio>
@@ -13,8 +17,11 @@ int main(int argc, char **argv)
     QStringList args = app.arguments().mid(1);
     ContentCompiler::Options options;
     options.shipped = args.removeAll(QStringLiteral("--shipped")) > 0;
-    if (args.size() != 2) {
-        std::fputs("usage: tessaly_quizc <quizdir> <outdir> [--shipped]\n", stderr);
+    const bool warnings = args.removeAll(QStringLiteral("--warnings")) > 0;
+    if (args.size() != (warnings ? 1 : 2)) {
+        std::fputs("usage: tessaly_quizc <quizdir> <outdir> [--shipped]\n"
+                   "       tessaly_quizc --warnings <quizdir> [--shipped]\n",
+                   stderr);
         return 2;
     }
     ContentCompiler compiler(options);
@@ -22,6 +29,19 @@ int main(int argc, char **argv)
         for (const auto &e : compiler.diagnostics().entries())
             std::fprintf(stderr, "%s\n", qPrintable(e.text()));
         return 1;
+    }
+    if (warnings) {
+        qsizetype count = 0;
+        const QString pictures = QDir(args[0]).filePath(QStringLiteral("pictures"));
+        for (const auto &papers : compiler.papers()) {
+            const auto list = ContentWarnings::check(papers, pictures);
+            for (const auto &w : list)
+                std::printf("%s\n", qPrintable(w.text()));
+            count += list.size();
+        }
+        std::fflush(stdout);
+        std::fprintf(stderr, "%lld content warning(s)\n", static_cast<long long>(count));
+        return 0;
     }
     QString error;
     if (!compiler.write(args[1], &error)) {
