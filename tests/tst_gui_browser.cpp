@@ -37,6 +37,8 @@ private slots:
     void keysInAnswerBoxesAreNotWatched();
     void noContextMenu();
     void printsQuestionToPdf();
+    void pageShowsCurrentQuestion_data();
+    void pageShowsCurrentQuestion();
 
 private:
     PaperWindow *open(int key);
@@ -219,6 +221,50 @@ void TestGuiBrowser::printsQuestionToPdf()
     const QByteArray bytes = TestFiles::read(pdf);
     QVERIFY(bytes.startsWith("%PDF"));
     QVERIFY(bytes.size() > 2000);
+}
+
+void TestGuiBrowser::pageShowsCurrentQuestion_data()
+{
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<int>("question");
+    // A double click on a load button opens the paper twice in a row.
+    QTest::addRow("load twice at once") << QStringLiteral("open open") << 1;
+    QTest::addRow("load of the open paper") << QStringLiteral("open wait open") << 1;
+    QTest::addRow("double click on Next") << QStringLiteral("open wait next next") << 3;
+    QTest::addRow("Next then Back at once") << QStringLiteral("open wait next back") << 1;
+    QTest::addRow("Back and Next in turns")
+        << QStringLiteral("open wait next next back next back back next") << 2;
+}
+
+// Whatever the clicks, the page ends up showing the current question.
+void TestGuiBrowser::pageShowsCurrentQuestion()
+{
+    QFETCH(QString, clicks);
+    QFETCH(int, question);
+    m_host->choose(113, 1, 11, QStringLiteral("Electricity and Magnets"));
+    PaperWindow *w = nullptr;
+    for (const QString &click : clicks.split(QLatin1Char(' '))) {
+        if (click == QLatin1String("open")) {
+            w = m_windows->openPaper();
+            QVERIFY(w);
+        } else if (click == QLatin1String("wait")) {
+            QSignalSpy shown(w, &PaperWindow::pageShown);
+            QVERIFY(shown.wait(20000));
+        } else {
+            click == QLatin1String("next") ? w->NextQuestion() : w->PrevQuestion();
+        }
+    }
+    // The windows of earlier openings are gone before the page is judged.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(w, m_windows->current());
+    QCOMPARE(w->question(), question);
+    QWidget *view = w->browser()->pageView();
+    const QString title = QStringLiteral("Question %1").arg(16032 + question);
+    QTRY_COMPARE_WITH_TIMEOUT(view->property("title").toString(), title, 20000);
+    QVERIFY(QFile::exists(w->currentPageFile()));
+    // Settled: no later load takes the page away.
+    QTest::qWait(500);
+    QCOMPARE(view->property("title").toString(), title);
 }
 
 TESSALY_PAPER_TEST_MAIN(TestGuiBrowser)

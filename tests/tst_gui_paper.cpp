@@ -51,6 +51,7 @@ private slots:
     void remainingQuestions();
     void backAndNextAtTheEnds();
     void onePageFileWhileOpen();
+    void reopeningKeepsThePageFile();
     void pageThatCannotBeUnpacked();
     void loadFailures_data();
     void loadFailures();
@@ -398,6 +399,21 @@ void TestGuiPaper::onePageFileWhileOpen()
     m_windows->closePaperWindows();
     QTRY_VERIFY(w.isNull());
     QVERIFY(pageFiles().isEmpty());
+}
+
+void TestGuiPaper::reopeningKeepsThePageFile()
+{
+    // A double click on a load button, or a click on the load button of the
+    // paper already open: the window going away must not take the new
+    // window's page file (same paper, same name) with it.
+    QPointer<PaperWindow> first = open(113);
+    QVERIFY(first);
+    PaperWindow *second = open(113);
+    QVERIFY(second);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QCOMPARE(pageFiles(), QStringList{QStringLiteral("temppaper16033.mht")});
+    QCOMPARE(second->currentPageFile(), ws().file(QStringLiteral("temppaper16033.mht")));
 }
 
 void TestGuiPaper::pageThatCannotBeUnpacked()

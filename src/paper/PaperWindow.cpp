@@ -166,8 +166,16 @@ PaperWindow::~PaperWindow()
     // The view goes first: a print still running uses the printer.
     delete m_browser;
     m_browser = nullptr;
-    if (!m_currentPageFile.isEmpty())
+    removePageFile();
+}
+
+void PaperWindow::removePageFile()
+{
+    // Forgotten once removed: a window opened on the same paper after this
+    // one unloads writes a file of the same name, which stays its own.
+    if (!m_currentPageFile.isEmpty() && QFile::exists(m_currentPageFile))
         QFile::remove(m_currentPageFile);
+    m_currentPageFile.clear();
 }
 
 void PaperWindow::setPrintDialogSeam(PrintDialogSeam seam)
@@ -242,8 +250,7 @@ void PaperWindow::layoutPaper()
 
 bool PaperWindow::fail(const QString &message)
 {
-    if (!m_currentPageFile.isEmpty())
-        QFile::remove(m_currentPageFile);
+    removePageFile();
     frmPopUp::CallPop(OpenTitle, message, 1, m_host.hostWindow());
     return false;
 }
@@ -332,8 +339,7 @@ void PaperWindow::setStatus(const QString &status)
 
 bool PaperWindow::ShowQuestionPage()
 {
-    if (!m_currentPageFile.isEmpty() && QFile::exists(m_currentPageFile))
-        QFile::remove(m_currentPageFile);
+    removePageFile();
     const QString id = m_content.questionIds.value(m_question - 1).trimmed();
     m_currentPageFile = workspace().file(QStringLiteral("temppaper") + id + QStringLiteral(".mht"));
     m_currentPageId = id.toInt();
@@ -536,8 +542,7 @@ void PaperWindow::Form_Unload()
         return;
     m_unloaded = true;
     timer1()->stop();
-    if (!m_currentPageFile.isEmpty() && QFile::exists(m_currentPageFile))
-        QFile::remove(m_currentPageFile);
+    removePageFile();
     emit unloaded();
     m_host.RefreshContents();
     // Without a window manager nothing hands activation back.

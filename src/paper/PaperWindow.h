@@ -126,6 +126,7 @@ private:
     void layoutPaper();
     bool fail(const QString &message);
     bool ShowQuestionPage();
+    void removePageFile();
     void CollectAnswers();
     bool storeAnswers();
     void goToQuestion(int question);
