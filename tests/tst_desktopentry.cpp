@@ -1,10 +1,12 @@
+#include "AboutText.h"
 #include "DesktopEntry.h"
 #include "HomeRules.h"
 
 #include <QtTest>
 
-// Finding the command that opens a page from a desktop entry, and the
-// Home panel's rules for topics, paper keys and second attempts.
+// Finding the command that opens a page from a desktop entry, the Home
+// panel's rules for topics, paper keys and second attempts, and the About
+// panel's platform line.
 class TestDesktopEntry : public QObject
 {
     Q_OBJECT
@@ -16,6 +18,8 @@ private slots:
     void topicsAndKeys();
     void tryAgain_data();
     void tryAgain();
+    void platformLine_data();
+    void platformLine();
 };
 
 void TestDesktopEntry::execValue_data()
@@ -105,6 +109,23 @@ void TestDesktopEntry::tryAgain()
     QFETCH(QString, first);
     QFETCH(bool, offered);
     QCOMPARE(HomeRules::OffersTryAgain(first), offered);
+}
+
+void TestDesktopEntry::platformLine_data()
+{
+    QTest::addColumn<QString>("kernel");
+    QTest::addColumn<QString>("line");
+    QTest::addRow("linux") << "linux" << "For Linux";
+    QTest::addRow("letter case and blanks") << " WinNT " << "For Windows";
+    QTest::addRow("a kernel without a known name") << "haiku" << "For Haiku";
+    QTest::addRow("none reported") << "" << "";
+}
+
+void TestDesktopEntry::platformLine()
+{
+    QFETCH(QString, kernel);
+    QFETCH(QString, line);
+    QCOMPARE(AboutText::PlatformLine(kernel), line);
 }
 
 QTEST_GUILESS_MAIN(TestDesktopEntry)

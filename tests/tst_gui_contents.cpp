@@ -625,7 +625,7 @@ void TestGuiContents::openWebPage()
     click(c.toolbarButton(1)); // Home: nothing of About yet
     click(c.tab(4));
     QCOMPARE(c.aboutPanel()->link()->toolTip(), QStringLiteral("Go to Quorvane home page"));
-    QCOMPARE(text(&c, "Label36"), QStringLiteral("For Windows"));
+    QCOMPARE(text(&c, "Label36"), QStringLiteral("For Linux"));
     QCOMPARE(text(&c, "Label39"), QStringLiteral("Version 2.0"));
     click(c.aboutPanel()->link());
     qunsetenv("XDG_DATA_HOME");

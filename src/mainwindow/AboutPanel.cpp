@@ -1,5 +1,6 @@
 #include "AboutPanel.h"
 
+#include "AboutText.h"
 #include "ContentsLook.h"
 #include "PictureBox.h"
 #include "ShadedBox.h"
@@ -9,6 +10,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSysInfo>
 
 namespace
 {
@@ -44,7 +46,7 @@ AboutPanel::AboutPanel(SkinnedWindow &window, QWidget *parent) : QWidget(parent)
     const int top = kCard.top() + 34;
     m_name = text(this, "ProgramName", QString(), ContentsLook::bigTitleFont(),
                   ContentsLook::heading(), top, 44);
-    text(this, "Label36", QStringLiteral("For Windows"), ContentsLook::bodyFont(),
+    text(this, "Label36", AboutText::PlatformLine(QSysInfo::kernelType()), ContentsLook::bodyFont(),
          ContentsLook::ink(), top + 50, 20);
     text(this, "Label39", QStringLiteral("Version 2.0"), ContentsLook::bodyFont(),
          ContentsLook::ink(), top + 72, 20);
