@@ -712,8 +712,16 @@ void TestGuiPaper::printWithoutPrinterOffersPdf()
         QVERIFY(dialogFile.endsWith(QStringLiteral(".pdf")));
     }
     QCOMPARE(fake(w)->printedTo, QStringList{dialogFile});
+    if (noPrinter)
+        frmPopUp::setNextAnswer(true); // where the file went
     QVERIFY(w->isPrinting());
     QTRY_VERIFY(!w->isPrinting());
+    if (noPrinter) {
+        // Saved, not printed: the notice says where.
+        QCOMPARE(frmPopUp::lastQuestion().title, QStringLiteral("Print Question"));
+        QVERIFY2(frmPopUp::lastQuestion().message.endsWith(QDir::toNativeSeparators(dialogFile)),
+                 qPrintable(frmPopUp::lastQuestion().message));
+    }
     // A failed print is reported.
     fake(w)->printOk = false;
     frmPopUp::setNextAnswer(true);

@@ -228,15 +228,20 @@ void TestGuiReport::printsTheListingToPdf()
     ResultsPrinter::setNextAnswer({true, pdf});
     click(c.toolbarButton(3)->caption());
     QCOMPARE(visiblePanel(c), QStringLiteral("Body_Report"));
-    const QList<SystemMessageBox::Message> messages = SystemMessageBox::takeRecorded();
+    QList<SystemMessageBox::Message> messages = SystemMessageBox::takeRecorded();
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         // With no printer the pupil is told that a PDF file is the way.
-        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.size(), 2);
         QCOMPARE(messages.first().title, QStringLiteral("No Printer"));
         QVERIFY(messages.first().text.contains(QStringLiteral("PDF")));
-    } else {
-        QVERIFY(messages.isEmpty());
+        messages.removeFirst();
     }
+    // Then where the file went.
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().title, QStringLiteral("Print Results"));
+    QCOMPARE(messages.first().icon, QMessageBox::Information);
+    QVERIFY2(messages.first().text.endsWith(QDir::toNativeSeparators(pdf)),
+             qPrintable(messages.first().text));
     QVERIFY(QFile::exists(pdf));
     const QString text = pdfText(pdf);
     QVERIFY2(text.trimmed().startsWith(QStringLiteral("Tessaly")), qPrintable(text.left(200)));
@@ -286,6 +291,9 @@ void TestGuiReport::failedPrintTellsThePupil()
     ResultsPrinter::setNextAnswer({true, pdf});
     click(c.toolbarButton(3));
     QVERIFY(QFile::exists(pdf));
+    messages = SystemMessageBox::takeRecorded();
+    QVERIFY(!messages.isEmpty());
+    QVERIFY(messages.last().text.endsWith(QDir::toNativeSeparators(pdf)));
 }
 
 void TestGuiReport::cancelledPrintWritesNothing()

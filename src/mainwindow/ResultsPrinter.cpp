@@ -110,6 +110,11 @@ ResultsPrinter::Outcome ResultsPrinter::PrintResults(const QList<ResultsListing:
                                QStringLiteral("Your results could not be printed.\n\n") + where);
         return Outcome::Failed;
     }
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        // Saved rather than printed: say where, or the pupil cannot find it.
+        SystemMessageBox::show(m_window, QMessageBox::Information, QStringLiteral("Print Results"),
+                               QStringLiteral("Your results were saved in the file:\n\n")
+                                   + QDir::toNativeSeparators(printer.outputFileName()));
     return Outcome::Printed;
 }
 

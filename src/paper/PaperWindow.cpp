@@ -579,11 +579,20 @@ void PaperWindow::PrintQuestion()
 
 void PaperWindow::finishPrint(bool ok)
 {
+    const QString pdf = m_printer && m_printer->outputFormat() == QPrinter::PdfFormat
+                            ? m_printer->outputFileName()
+                            : QString();
     // The engine may still hold the printer while it reports; let go after.
     QTimer::singleShot(0, this, [this] { m_printer.reset(); });
     if (!ok)
         frmPopUp::CallPop(PrintTitle, QStringLiteral("The question could not be printed."), 1,
                           this);
+    else if (!pdf.isEmpty())
+        // Saved rather than printed: say where, or the pupil cannot find it.
+        frmPopUp::CallPop(PrintTitle,
+                          QStringLiteral("The question was saved in the file ")
+                              + QDir::toNativeSeparators(pdf),
+                          1, this);
 }
 
 void PaperWindow::Timer1_Timer()
