@@ -12,12 +12,16 @@
 #include "support/PaperTestMain.h"
 #include "support/TestFiles.h"
 
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineView>
 #include <QtTest>
 
 // The question pages in the real page browser, loaded from its module: the
@@ -40,6 +44,8 @@ private slots:
     void printsQuestionToPdf();
     void pageShowsCurrentQuestion_data();
     void pageShowsCurrentQuestion();
+    void clickOnAnOption();
+    void pageScrollsFromTheAnswerBox();
 
 private:
     PaperWindow *open(int key);
@@ -47,6 +53,47 @@ private:
     {
         QWidget *view = w->browser()->pageView();
         return view->focusProxy() ? view->focusProxy() : view;
+    }
+
+    // What `script` gives in the page, run in the application's own world.
+    static QVariant inPage(PaperWindow *w, const QString &script)
+    {
+        auto *view = qobject_cast<QWebEngineView *>(w->browser()->pageView());
+        QVariant result;
+        bool done = false;
+        view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                    [&](const QVariant &v) {
+                                        result = v;
+                                        done = true;
+                                    });
+        QDeadlineTimer deadline(10000);
+        while (!done && !deadline.hasExpired())
+            QTest::qWait(5);
+        return result;
+    }
+    // The centre of option n (1..4) of a multiple-choice page, in the view.
+    static QPoint optionCentre(PaperWindow *w, int n)
+    {
+        const QVariantList r =
+            inPage(w, QStringLiteral("(() => { const r = document.querySelectorAll('a.option')[%1]"
+                                     ".getBoundingClientRect(); return [r.left + r.width / 2, "
+                                     "r.top + r.height / 2]; })()")
+                          .arg(n - 1))
+                .toList();
+        return r.size() == 2 ? QPoint(r[0].toInt(), r[1].toInt()) : QPoint();
+    }
+    static QString chosenInPage(PaperWindow *w)
+    {
+        return inPage(w, QStringLiteral("(() => { const t = document.querySelector(':target'); "
+                                        "return t ? t.id : ''; })()"))
+            .toString();
+    }
+    static QString optionColour(PaperWindow *w, int n)
+    {
+        return inPage(w, QStringLiteral("getComputedStyle(document.querySelectorAll('a.option')[%1])"
+                                        ".backgroundColor")
+                             .arg(n - 1))
+            .toString();
     }
 
     QList<QWidget *> m_messages; // parents of the guard's message boxes
@@ -270,6 +317,80 @@ void TestGuiBrowser::pageShowsCurrentQuestion()
     // Settled: no later load takes the page away.
     QTest::qWait(500);
     QCOMPARE(view->property("title").toString(), title);
+}
+
+void TestGuiBrowser::clickOnAnOption()
+{
+    m_host->choose(101, 1, 1, QStringLiteral("Human Body Systems"));
+    PaperWindow *w = m_windows->openPaper();
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QSignalSpy shown(w, &PaperWindow::pageShown);
+    QVERIFY(shown.wait(20000));
+    const QString unchosen = optionColour(w, 1);
+    QCOMPARE(optionColour(w, 2), unchosen);
+    auto *box = w->findChild<QLineEdit *>(QStringLiteral("FA1"));
+
+    // A click anywhere on the option's box: near its right end.
+    QPoint at = optionCentre(w, 2);
+    QVERIFY(!at.isNull());
+    QTest::mouseClick(pageInput(w), Qt::LeftButton, Qt::NoModifier, at + QPoint(120, 0));
+    QTRY_COMPARE(box->text(), QStringLiteral("2"));
+    QTRY_COMPARE(chosenInPage(w), QStringLiteral("choice-2"));
+    const QString chosen = optionColour(w, 2);
+    QVERIFY(chosen != unchosen);
+    QCOMPARE(optionColour(w, 1), unchosen);
+    // The page stayed: no link was followed, no warning given.
+    QCOMPARE(w->browser()->pageView()->property("title").toString(), QStringLiteral("Question 16001"));
+    QVERIFY(m_messages.isEmpty());
+
+    QTest::mouseClick(pageInput(w), Qt::LeftButton, Qt::NoModifier, optionCentre(w, 3));
+    QTRY_COMPARE(box->text(), QStringLiteral("3"));
+    QTRY_COMPARE(optionColour(w, 3), chosen);
+    QCOMPARE(optionColour(w, 2), unchosen);
+
+    // Shown again on return to the question.
+    w->NextQuestion();
+    QVERIFY(shown.wait(10000));
+    QCOMPARE(chosenInPage(w), QStringLiteral("choice-0"));
+    shown.clear();
+    w->PrevQuestion();
+    QVERIFY(shown.wait(10000));
+    QTRY_COMPARE(optionColour(w, 3), chosen);
+
+    // Marked: the answer stays drawn, and clicks change nothing.
+    frmPopUp::setNextAnswer(true);
+    w->MarkPaper();
+    QVERIFY(w->isMarked());
+    QTRY_COMPARE(chosenInPage(w), QStringLiteral("chosen-3"));
+    QCOMPARE(optionColour(w, 3), chosen);
+    QTest::mouseClick(pageInput(w), Qt::LeftButton, Qt::NoModifier, optionCentre(w, 1));
+    QTest::qWait(300);
+    QCOMPARE(box->text(), QStringLiteral("3"));
+    QCOMPARE(optionColour(w, 1), unchosen);
+    // The guard still answers on the page.
+    QTest::mouseClick(pageInput(w), Qt::RightButton, Qt::NoModifier, optionCentre(w, 1));
+    QTRY_COMPARE(m_messages.size(), 1);
+}
+
+void TestGuiBrowser::pageScrollsFromTheAnswerBox()
+{
+    // Question 1 of paper 102 has a picture: taller than the view.
+    m_host->choose(102, 1, 1, QStringLiteral("Human Body Systems"));
+    PaperWindow *w = m_windows->openPaper();
+    QVERIFY(w);
+    QSignalSpy shown(w, &PaperWindow::pageShown);
+    QVERIFY(shown.wait(20000));
+    auto *box = w->findChild<QLineEdit *>(QStringLiteral("FA1"));
+    QCOMPARE(inPage(w, QStringLiteral("window.scrollY")).toInt(), 0);
+    QTest::keyClick(box, Qt::Key_PageDown);
+    QTRY_VERIFY(inPage(w, QStringLiteral("window.scrollY")).toInt() > 100);
+    const int down = inPage(w, QStringLiteral("window.scrollY")).toInt();
+    QTest::keyClick(box, Qt::Key_Up, Qt::ControlModifier);
+    QTRY_VERIFY(inPage(w, QStringLiteral("window.scrollY")).toInt() < down);
+    QTest::keyClick(box, Qt::Key_PageUp);
+    QTRY_COMPARE(inPage(w, QStringLiteral("window.scrollY")).toInt(), 0);
+    QVERIFY(box->text().isEmpty());
 }
 
 TESSALY_PAPER_TEST_MAIN(TestGuiBrowser)

@@ -78,6 +78,7 @@ private slots:
     void reopenedMarkedPaper();
     void trendGrowsOncePerFirstMarking();
     void secondAttemptCarriesOver();
+    void noChoosingOnceMarkedOrLocked();
     void modelAnswersOnlyForWrongSlots();
     void resultsThatCannotBeWrittenAreReported();
     void paperWithoutMarksStoresNoScore();
@@ -436,6 +437,46 @@ void TestGuiMarking::secondAttemptCarriesOver()
     QVERIFY(w->isMarked());
     QCOMPARE(label(w, QStringLiteral("lblScore"))->text(), QStringLiteral("Score: 80%"));
     QVERIFY(label(w, QStringLiteral("SR1"))->isVisible());
+}
+
+// A click on an option changes nothing once the attempt is marked, nor on a
+// part locked in a second attempt; the page draws the answer held, locked.
+void TestGuiMarking::noChoosingOnceMarkedOrLocked()
+{
+    PaperWindow *w = open(101);
+    QVERIFY(w);
+    auto *page = static_cast<FakeBrowser *>(w->browser());
+    page->clickOption(2); // right: the key of question 1 is 2
+    QTest::mouseClick(w->toolbarButton(6), Qt::LeftButton);
+    page->clickOption(3); // wrong: the key is 1
+    mark(w);
+    QVERIFY(w->isMarked());
+    QCOMPARE(page->mark, QStringLiteral("chosen-3"));
+    const QMap<QString, QByteArray> files = resultsFiles();
+    page->clickOption(1);
+    QCOMPARE(edit(w, QStringLiteral("FA1"))->text(), QStringLiteral("3"));
+    QTest::mouseClick(w->toolbarButton(5), Qt::LeftButton);
+    QCOMPARE(page->mark, QStringLiteral("chosen-2"));
+    page->clickOption(4);
+    QCOMPARE(edit(w, QStringLiteral("FA1"))->text(), QStringLiteral("2"));
+    QCOMPARE(resultsFiles(), files);
+    closeAll();
+
+    w = open(101, 2);
+    QVERIFY(w);
+    page = static_cast<FakeBrowser *>(w->browser());
+    // Question 1 was right the first time: locked.
+    QCOMPARE(page->mark, QStringLiteral("chosen-2"));
+    page->clickOption(4);
+    QCOMPARE(edit(w, QStringLiteral("FA1"))->text(), QStringLiteral("2"));
+    // Question 2 is to be tried again.
+    QTest::mouseClick(w->toolbarButton(6), Qt::LeftButton);
+    QCOMPARE(page->mark, QStringLiteral("choice-0"));
+    page->clickOption(1);
+    QCOMPARE(edit(w, QStringLiteral("FA1"))->text(), QStringLiteral("1"));
+    QCOMPARE(page->mark, QStringLiteral("choice-1"));
+    QTest::mouseClick(w->toolbarButton(6), Qt::LeftButton);
+    QCOMPARE(store().readPaperValues(ResultsStore::Second, 1, 3), (QStringList{"2", "1", ""}));
 }
 
 void TestGuiMarking::modelAnswersOnlyForWrongSlots()

@@ -18,6 +18,7 @@
 #include "support/PaperTestMain.h"
 #include "support/TestFiles.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -26,6 +27,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,6 +60,10 @@ private slots:
     void failedStoreIsReported();
     void keyboard();
     void shortcutsInTooltips();
+    void keysReachPageAndList();
+    void clickToAnswer();
+    void optionBoxKeys_data();
+    void optionBoxKeys();
     void layoutAfterResizes();
     void sheetHiddenStaysHiddenAfterResize();
     void minimumSize();
@@ -337,7 +343,7 @@ void TestGuiPaper::remainingQuestions()
     PaperWindow *w = open(113);
     QVERIFY(w);
     auto *rem = w->findChild<QComboBox *>(QStringLiteral("RemQns"));
-    QCOMPARE(rem->toolTip(), QStringLiteral("Select a remaining question"));
+    QCOMPARE(rem->toolTip(), QStringLiteral("Select a remaining question (Ctrl+G)"));
     QCOMPARE(rem->count(), 1);
     QCOMPARE(rem->itemText(0), QStringLiteral("2"));
     QCOMPARE(rem->currentIndex(), -1);
@@ -538,6 +544,123 @@ void TestGuiPaper::shortcutsInTooltips()
     // The caption does what its button does.
     QTest::mouseClick(w->toolbarButton(6)->caption(), Qt::LeftButton);
     QCOMPARE(w->question(), 2);
+}
+
+// With the keys in the answer boxes, the page still scrolls, and Ctrl+G
+// opens the list of remaining questions.
+void TestGuiPaper::keysReachPageAndList()
+{
+    using Scroll = QuestionBrowser::Scroll;
+    PaperWindow *w = open(113);
+    QVERIFY(w);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(box(w, 1), Qt::Key_PageDown);
+    QTest::keyClick(box(w, 1), Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(box(w, 1), Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(box(w, 1), Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(box(w, 1), Qt::Key_PageUp);
+    QTest::keyClick(box(w, 1), Qt::Key_Down); // a plain arrow stays in the box
+    QCOMPARE(fake(w)->scrolls, (QList<Scroll>{Scroll::PageDown, Scroll::LineDown, Scroll::LineDown,
+                                              Scroll::LineUp, Scroll::PageUp}));
+    QCOMPARE(QApplication::focusWidget(), box(w, 1));
+
+    auto *rem = w->findChild<QComboBox *>(QStringLiteral("RemQns"));
+    QTest::keyClick(box(w, 1), Qt::Key_G, Qt::ControlModifier);
+    QTRY_VERIFY(rem->view()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), rem->view());
+    // The list holds 1, 2, 3: the second entry is question 2.
+    QTest::keyClick(rem->view(), Qt::Key_Down);
+    QTest::keyClick(rem->view(), Qt::Key_Return);
+    QCOMPARE(w->question(), 2);
+    QCOMPARE(QApplication::focusWidget(), box(w, 1));
+}
+
+void TestGuiPaper::clickToAnswer()
+{
+    PaperWindow *w = open(101, 1, 1, QStringLiteral("Human Body Systems"));
+    QVERIFY(w);
+    FakeBrowser *page = fake(w);
+    const QString page1 = ws().file(QStringLiteral("temppaper16001.mht"));
+    QCOMPARE(page->markedFile, page1);
+    QCOMPARE(page->mark, QStringLiteral("choice-0"));
+
+    // A click puts the option's number in the box as typing would, and the
+    // page draws it chosen; another click changes it.
+    QSignalSpy edited(box(w, 1), &QLineEdit::textEdited);
+    page->clickOption(2);
+    QCOMPARE(box(w, 1)->text(), QStringLiteral("2"));
+    QCOMPARE(edited.count(), 1);
+    QCOMPARE(page->mark, QStringLiteral("choice-2"));
+    page->clickOption(4);
+    QCOMPARE(box(w, 1)->text(), QStringLiteral("4"));
+    QCOMPARE(page->mark, QStringLiteral("choice-4"));
+
+    // Stored by Next like a typed answer; shown chosen again on return.
+    click(w, 6);
+    QCOMPARE(stored(ResultsStore::First, 1, 3), (QStringList{"4", "", ""}));
+    QCOMPARE(page->markedFile, ws().file(QStringLiteral("temppaper16002.mht")));
+    QCOMPARE(page->mark, QStringLiteral("choice-0"));
+    click(w, 5);
+    QCOMPARE(page->navigations.last(), page1);
+    QCOMPARE(page->markedFile, page1);
+    QCOMPARE(page->mark, QStringLiteral("choice-4"));
+    // A digit typed is drawn too, and replaces the option held.
+    QTest::keyClicks(box(w, 1), QStringLiteral("1"));
+    QCOMPARE(box(w, 1)->text(), QStringLiteral("1"));
+    QCOMPARE(page->mark, QStringLiteral("choice-1"));
+
+    // A question answered in words takes no option from its page.
+    closeAll();
+    w = open(113);
+    QVERIFY(w);
+    click(w, 6);
+    QCOMPARE(fake(w)->mark, QString());
+    fake(w)->clickOption(2);
+    QCOMPARE(box(w, 1)->text(), QString());
+}
+
+void TestGuiPaper::optionBoxKeys_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<bool>("hint");
+    QTest::addRow("an option") << "3" << "3" << false;
+    QTest::addRow("the last option") << "4" << "4" << false;
+    QTest::addRow("zero") << "0" << "2" << true;
+    QTest::addRow("past the options") << "5" << "2" << true;
+    QTest::addRow("a letter") << "b" << "2" << true;
+    QTest::addRow("a blank") << " " << "2" << true;
+    QTest::addRow("a sign") << "-" << "2" << true;
+    QTest::addRow("refused, then an option") << "x1" << "1" << false;
+}
+
+// A multiple-choice box holds the digit of an option and nothing else.
+void TestGuiPaper::optionBoxKeys()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, held);
+    QFETCH(bool, hint);
+    PaperWindow *w = open(101, 1, 1, QStringLiteral("Human Body Systems"));
+    QVERIFY(w);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClicks(box(w, 1), QStringLiteral("2"));
+    QTest::keyClicks(box(w, 1), keys);
+    QCOMPARE(box(w, 1)->text(), held);
+    QLabel *tip = w->answerSheet()->optionHint();
+    QCOMPARE(tip->isVisible(), hint);
+    if (hint) {
+        // Beside the box, on its line.
+        QCOMPARE(tip->text(), QStringLiteral("Type 1, 2, 3 or 4"));
+        const QRect at(tip->mapTo(w, QPoint(0, 0)), tip->size());
+        const QRect boxAt(box(w, 1)->mapTo(w, QPoint(0, 0)), box(w, 1)->size());
+        QVERIFY(at.left() > boxAt.right());
+        QVERIFY(at.top() < boxAt.bottom() && at.bottom() > boxAt.top());
+    }
+    frmPopUp::setNextAnswer(true);
+    click(w, 1);
+    QCOMPARE(stored(ResultsStore::First, 1, 3).first(), held);
 }
 
 void TestGuiPaper::checkIdentity(PaperWindow *w)

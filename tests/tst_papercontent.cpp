@@ -1,6 +1,7 @@
 #include "AnswerFrameView.h"
 #include "AnswerSheetLayout.h"
 #include "Marking.h"
+#include "OptionChoice.h"
 #include "PaperContent.h"
 #include "PaperHandover.h"
 #include "Workspace.h"
@@ -13,7 +14,8 @@ using namespace Module1;
 
 // What a paper window decides without windows: the paper's tables as
 // unpacked from the test content, slot numbering, the remaining questions,
-// the handover fields, the sheet's geometry and what each frame shows.
+// the handover fields, the sheet's geometry, what each frame shows and how
+// a multiple-choice page is marked.
 class TestPaperContent : public QObject
 {
     Q_OBJECT
@@ -39,6 +41,9 @@ private slots:
     void secondAttemptFrames_data();
     void secondAttemptFrames();
     void marksAsGlyphs();
+    void pageMarks_data();
+    void pageMarks();
+    void optionLinks();
 
 private:
     Workspace ws() const { return Workspace(m_dir->path()); }
@@ -340,6 +345,42 @@ void TestPaperContent::marksAsGlyphs()
     QCOMPARE(MarkGlyph(CorrectMark), QStringLiteral("\u2713"));
     QCOMPARE(MarkGlyph(WrongMark), QStringLiteral("\u2717"));
     QCOMPARE(MarkGlyph(QString()), QString());
+}
+
+void TestPaperContent::pageMarks_data()
+{
+    QTest::addColumn<QStringList>("kinds");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<QString>("mark");
+    QTest::addRow("option chosen") << QStringList{"Q"} << "2" << false << "choice-2";
+    QTest::addRow("none chosen yet") << QStringList{"Q"} << "" << false << "choice-0";
+    QTest::addRow("locked") << QStringList{"Q"} << "4" << true << "chosen-4";
+    QTest::addRow("locked, none chosen") << QStringList{"Q"} << "" << true << "chosen-0";
+    QTest::addRow("blanks round it") << QStringList{"Q"} << " 3 " << false << "choice-3";
+    QTest::addRow("past the options") << QStringList{"Q"} << "5" << false << "choice-0";
+    QTest::addRow("two digits") << QStringList{"Q"} << "12" << false << "choice-0";
+    QTest::addRow("a letter stored long ago") << QStringList{"Q"} << "b" << false << "choice-0";
+    QTest::addRow("answered in words") << QStringList{"T"} << "2" << false << "";
+    QTest::addRow("several parts") << QStringList{"Q", "Q"} << "2" << false << "";
+}
+
+void TestPaperContent::pageMarks()
+{
+    QFETCH(QStringList, kinds);
+    QFETCH(QString, answer);
+    QFETCH(bool, locked);
+    QFETCH(QString, mark);
+    QCOMPARE(OptionChoice::PageMark(OptionChoice::IsOptionQuestion(kinds), answer, locked), mark);
+}
+
+void TestPaperContent::optionLinks()
+{
+    // Only the links of the options choose; the page's marks do not.
+    QCOMPARE(OptionChoice::OptionOfFragment(QStringLiteral("choice-1")), 1);
+    QCOMPARE(OptionChoice::OptionOfFragment(QStringLiteral("choice-4")), 4);
+    for (const char *other : {"choice-0", "choice-5", "choice-12", "chosen-2", "choice-", "2", ""})
+        QCOMPARE(OptionChoice::OptionOfFragment(QString::fromLatin1(other)), 0);
 }
 
 QTEST_GUILESS_MAIN(TestPaperContent)

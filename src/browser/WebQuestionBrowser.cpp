@@ -1,13 +1,18 @@
 #include "WebQuestionBrowser.h"
 
+#include "OptionChoice.h"
+#include "QuestionPage.h"
+
 #include <QGuiApplication>
 #include <QOpenGLContext>
 
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -47,7 +52,9 @@ WebQuestionBrowser::WebQuestionBrowser(QWidget *parent)
     setObjectName(QStringLiteral("brwWebBrowser"));
     m_view = new QWebEngineView(this);
     m_view->setObjectName(QStringLiteral("brwWebView"));
-    m_view->setPage(new QWebEnginePage(sharedProfile(), m_view));
+    auto *page = new QuestionPage(sharedProfile(), m_view);
+    m_view->setPage(page);
+    connect(page, &QuestionPage::linkClicked, this, &WebQuestionBrowser::followLink);
     // No menu on a right click: the guard answers it instead.
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setAcceptDrops(false);
@@ -55,8 +62,13 @@ WebQuestionBrowser::WebQuestionBrowser(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
-    connect(m_view, &QWebEngineView::loadFinished, this,
-            [this](bool ok) { emit pageLoaded(m_view->url(), ok); });
+    // A link the page refused, or a page left for a newer one, stops its
+    // load: that is no page shown.
+    connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus
+            || info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
+            emit pageLoaded(info.url(), info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
+    });
     connect(m_view, &QWebEngineView::printFinished, this, &WebQuestionBrowser::finishPrint);
     connect(m_view->page(), &QWebEnginePage::pdfPrintingFinished, this,
             [this](const QString &, bool ok) { finishPrint(ok); });
@@ -65,11 +77,51 @@ WebQuestionBrowser::WebQuestionBrowser(QWidget *parent)
 void WebQuestionBrowser::navigateTo(const QString &file)
 {
     // The engine knows the archive format by the ".mht" suffix alone.
-    m_view->load(QUrl::fromLocalFile(file));
+    m_page = QUrl::fromLocalFile(file);
+    QUrl url = m_page;
+    if (file == m_markFile && !m_mark.isEmpty())
+        url.setFragment(m_mark);
+    m_view->load(url);
+}
+
+void WebQuestionBrowser::setPageMark(const QString &file, const QString &fragment)
+{
+    if (file == m_markFile && fragment == m_mark)
+        return;
+    m_markFile = file;
+    m_mark = fragment;
+    // Only the fragment changes: the engine moves within the page shown.
+    // Dropping it would be a reload; no page needs that.
+    if (fragment.isEmpty() || m_page != QUrl::fromLocalFile(file))
+        return;
+    QUrl url = m_page;
+    url.setFragment(fragment);
+    m_view->load(url);
+}
+
+void WebQuestionBrowser::followLink(const QUrl &url)
+{
+    if (const int option = OptionChoice::OptionOfFragment(url.fragment()))
+        emit optionClicked(option);
+}
+
+void WebQuestionBrowser::scrollPage(Scroll step)
+{
+    // Run in the application's own world: the page's scripts are off.
+    const char *by = "0";
+    switch (step) {
+    case Scroll::LineUp: by = "-60"; break;
+    case Scroll::LineDown: by = "60"; break;
+    case Scroll::PageUp: by = "-0.9 * window.innerHeight"; break;
+    case Scroll::PageDown: by = "0.9 * window.innerHeight"; break;
+    }
+    m_view->page()->runJavaScript(QStringLiteral("window.scrollBy(0, %1);").arg(QLatin1String(by)),
+                                  QWebEngineScript::ApplicationWorld);
 }
 
 void WebQuestionBrowser::showNotice(const QString &text)
 {
+    m_page.clear();
     m_view->setHtml(QStringLiteral("<html><body style=\"font-family: sans-serif; "
                                    "color: #1e2b3a; padding: 60px 32px\"><p>%1</p></body></html>")
                         .arg(escaped(text)));

@@ -17,10 +17,15 @@ public:
     QWidget *pageView() const override;
     bool print(QPrinter *printer) override;
     bool isPrinting() const override { return m_printing; }
+    void setPageMark(const QString &file, const QString &fragment) override;
+    void scrollPage(Scroll step) override;
 
 private:
     void finishPrint(bool ok);
+    void followLink(const QUrl &url);
 
     QWebEngineView *m_view = nullptr;
     bool m_printing = false;
+    QUrl m_page; // the archive last navigated to, without fragment
+    QString m_markFile, m_mark;
 };

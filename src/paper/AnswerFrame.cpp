@@ -3,9 +3,11 @@
 #include "Borders.h"
 #include "FrameFonts.h"
 #include "Marking.h"
+#include "OptionChoice.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -123,9 +125,13 @@ void AnswerFrame::showMark(QLabel *label, const QString &mark, bool visible)
 void AnswerFrame::show(const AnswerFrameView &view)
 {
     m_answer->setMaxLength(view.maxLength > 0 ? view.maxLength : 32767);
-    // A multiple-choice part takes the number of an option.
-    m_answer->setPlaceholderText(view.maxLength == 1 && !view.locked ? QStringLiteral("1 to 4")
-                                                                      : QString());
+    // A multiple-choice part takes the number of an option, and nothing else.
+    const bool option = view.maxLength == 1;
+    m_answer->setPlaceholderText(option && !view.locked ? QStringLiteral("1 to 4") : QString());
+    if (option && !m_optionDigits)
+        m_optionDigits = new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[1-%1]").arg(OptionChoice::kOptionCount)), this);
+    m_answer->setValidator(option ? m_optionDigits : nullptr);
     m_answer->setText(view.answer);
     m_answer->setCursorPosition(0);
     m_answer->setReadOnly(view.locked);

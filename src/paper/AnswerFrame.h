@@ -7,6 +7,7 @@
 
 class QLabel;
 class QLineEdit;
+class QValidator;
 
 // Frame<k> of the answer sheet: the answer box FA<k>, the model answer M<k>,
 // the result mark FR<k> (and SR<k> in a second attempt), the part letter
@@ -40,6 +41,7 @@ private:
     QLabel *m_result = nullptr;
     QLabel *m_secondResult = nullptr;
     QLabel *m_letter = nullptr;
+    QValidator *m_optionDigits = nullptr;
     bool m_laidOut = false;
     bool m_tall = false;
     bool m_modelOutlined = false;

@@ -1,6 +1,8 @@
 #include "AnswerSheet.h"
 
 #include "AnswerFrame.h"
+#include "FrameFonts.h"
+#include "OptionChoice.h"
 #include "PaperLayout.h"
 #include "PictureBox.h"
 
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 
 AnswerSheet::AnswerSheet(PictureCache &pictures, bool secondAttempt, QWidget *parent)
     : QWidget(parent)
@@ -43,6 +46,19 @@ AnswerSheet::AnswerSheet(PictureCache &pictures, bool secondAttempt, QWidget *pa
     m_instruction->setObjectName(QStringLiteral("PicInstruction"));
     m_instruction->setPicture(QStringLiteral("instruction.gif"));
     m_instruction->hide();
+
+    m_hint = new QLabel(QStringLiteral("Type 1, 2, 3 or 4"), m_canvas);
+    m_hint->setObjectName(QStringLiteral("lblChoiceHint"));
+    m_hint->setFont(Module5::LabelFont());
+    m_hint->setStyleSheet(QStringLiteral("QLabel { color: #8a4b00; background: #fff4cc; "
+                                         "border: 1px solid #e0a33a; border-radius: 3px; "
+                                         "padding: 1px 4px; }"));
+    m_hint->adjustSize();
+    m_hint->hide();
+    m_hintTimer = new QTimer(this);
+    m_hintTimer->setSingleShot(true);
+    m_hintTimer->setInterval(3000);
+    connect(m_hintTimer, &QTimer::timeout, m_hint, &QWidget::hide);
     placeChildren();
 }
 
@@ -80,6 +96,7 @@ void AnswerSheet::showFrames(int parts)
         f->setVisible(k <= m_parts);
     }
     frame(1)->letterLabel()->setVisible(m_parts >= 2);
+    m_hint->hide();
     placeChildren();
     m_scroll->verticalScrollBar()->setValue(0);
 }
@@ -139,6 +156,32 @@ void AnswerSheet::focusFirstBox()
         boxes.first()->setFocus(Qt::OtherFocusReason);
 }
 
+bool AnswerSheet::optionKey(QLineEdit *box, const QKeyEvent *key)
+{
+    // Keys that type nothing, and shortcuts, go their usual way.
+    const QString text = key->text();
+    if (!box->validator() || box->isReadOnly() || text.isEmpty() || !text.at(0).isPrint()
+        || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    if (OptionChoice::IsOptionDigit(text)) {
+        m_hint->hide();
+        // The box holds one option: a new one replaces it.
+        box->selectAll();
+        return false;
+    }
+    showOptionHint(box);
+    return true;
+}
+
+void AnswerSheet::showOptionHint(QLineEdit *box)
+{
+    const QPoint at = box->mapTo(m_canvas, QPoint(box->width() + 6, 0));
+    m_hint->move(at.x(), at.y() + (box->height() - m_hint->height()) / 2);
+    m_hint->show();
+    m_hint->raise();
+    m_hintTimer->start();
+}
+
 bool AnswerSheet::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn) {
@@ -146,9 +189,38 @@ bool AnswerSheet::eventFilter(QObject *watched, QEvent *event)
             m_scroll->ensureWidgetVisible(frame(k), 0, 8);
         return false;
     }
+    if (event->type() == QEvent::FocusOut) {
+        m_hint->hide();
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    if (box && optionKey(box, key))
+        return true;
+    // The page beside the sheet scrolls while the keys stay here.
+    const bool withModifier = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    switch (key->key()) {
+    case Qt::Key_PageUp:
+        emit pageScrollRequested(QuestionBrowser::Scroll::PageUp);
+        return true;
+    case Qt::Key_PageDown:
+        emit pageScrollRequested(QuestionBrowser::Scroll::PageDown);
+        return true;
+    case Qt::Key_Up:
+        if (!withModifier)
+            break;
+        emit pageScrollRequested(QuestionBrowser::Scroll::LineUp);
+        return true;
+    case Qt::Key_Down:
+        if (!withModifier)
+            break;
+        emit pageScrollRequested(QuestionBrowser::Scroll::LineDown);
+        return true;
+    default:
+        break;
+    }
     const QList<QLineEdit *> boxes = typingBoxes();
     const int at = static_cast<int>(boxes.indexOf(static_cast<QLineEdit *>(watched)));
     if (at < 0 || boxes.isEmpty())

@@ -7,6 +7,7 @@
 #include "FrameFonts.h"
 #include "FrameMetrics.h"
 #include "MarkingProgress.h"
+#include "OptionChoice.h"
 #include "PageGuard.h"
 #include "PaperHost.h"
 #include "PaperLayout.h"
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -127,6 +129,15 @@ PaperWindow::PaperWindow(PaperHost &host, bool secondAttempt)
 
     m_statusBar = new PaperStatusBar(pictures(), secondAttempt, this);
     connect(m_statusBar, &PaperStatusBar::questionChosen, this, &PaperWindow::RemQns_Click);
+    const QKeySequence remainingKeys(Qt::CTRL | Qt::Key_G);
+    m_statusBar->remaining()->setToolTip(m_statusBar->remaining()->toolTip() + QStringLiteral(" (")
+                                         + remainingKeys.toString(QKeySequence::NativeText)
+                                         + QStringLiteral(")"));
+    connect(new QShortcut(remainingKeys, this), &QShortcut::activated, this,
+            &PaperWindow::openRemainingList);
+    // Typed or clicked, the answer of a multiple-choice question is drawn
+    // on its page.
+    connect(m_sheet->answerBox(1), &QLineEdit::textEdited, this, &PaperWindow::updatePageMark);
 
     // The bar picture's rounded ends would stretch with the bar: the same
     // colours are drawn at any width instead.
@@ -286,6 +297,8 @@ bool PaperWindow::Form_Load()
         emit pageShown(m_currentPageFile, ok);
     });
     connect(m_browser, &QuestionBrowser::printFinished, this, &PaperWindow::finishPrint);
+    connect(m_browser, &QuestionBrowser::optionClicked, this, &PaperWindow::chooseOption);
+    connect(m_sheet, &AnswerSheet::pageScrollRequested, m_browser, &QuestionBrowser::scrollPage);
     m_qnTitleBG->raise();
     m_fmeMark->raise();
     layoutPaper();
@@ -307,6 +320,7 @@ bool PaperWindow::Form_Load()
     m_statusBar->setAnswered(AnsweredCount(m_answers), slotCount());
     m_statusBar->setDate(Score::DateText(m_startTime.date()));
     m_loaded = true;
+    updatePageMark();
     Timer1_Timer();
     m_sheet->focusFirstBox();
     return true;
@@ -347,6 +361,7 @@ bool PaperWindow::ShowQuestionPage()
                     && Module3::ExtractResource(m_currentPageId, QStringLiteral("Custom"),
                                                 m_currentPageFile) == Module3::ExtractOk;
     if (ok) {
+        updatePageMark();
         m_browser->navigateTo(m_currentPageFile);
     } else {
         // Never the previous question's page under this question's number.
@@ -501,7 +516,45 @@ void PaperWindow::showMarkedDisplay()
     FillAnswerSheet();
     ShowAnswerFrames();
     showMarkedStatus();
+    updatePageMark();
     Timer1_Timer();
+}
+
+bool PaperWindow::isOptionQuestion() const
+{
+    const int parts = m_content.partsPerQuestion.value(m_question - 1);
+    return OptionChoice::IsOptionQuestion(
+        m_content.slotKinds.mid(m_content.slotsBefore(m_question), parts));
+}
+
+void PaperWindow::chooseOption(int option)
+{
+    QLineEdit *box = m_sheet->answerBox(1);
+    if (!m_loaded || isMarked() || !isOptionQuestion() || box->isReadOnly())
+        return;
+    // As if typed: the box's own checks apply, and it tells of the edit.
+    box->selectAll();
+    box->insert(QString::number(option));
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+void PaperWindow::updatePageMark()
+{
+    if (!m_browser || m_currentPageFile.isEmpty())
+        return;
+    const QLineEdit *box = m_sheet->answerBox(1);
+    m_browser->setPageMark(m_currentPageFile,
+                           OptionChoice::PageMark(isOptionQuestion(), box->text(),
+                                                  isMarked() || box->isReadOnly()));
+}
+
+void PaperWindow::openRemainingList()
+{
+    QComboBox *list = m_statusBar->remaining();
+    if (!list->isVisible() || list->count() == 0)
+        return;
+    list->setFocus(Qt::ShortcutFocusReason);
+    list->showPopup();
 }
 
 void PaperWindow::ClosePaper()

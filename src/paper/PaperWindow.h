@@ -58,6 +58,12 @@ public:
     void ClosePaper();
     void PrintQuestion();
     void ImgHandle_Click();
+    // A click on option `option` of a multiple-choice page: the option's
+    // number in the answer box, as if typed. Nothing once the attempt is
+    // marked or the box is locked.
+    void chooseOption(int option);
+    // Ctrl+G: the list of remaining questions, open.
+    void openRemainingList();
     // Unloads without asking (the main window opening another paper or
     // ending the program).
     void unload();
@@ -127,6 +133,8 @@ private:
     bool fail(const QString &message);
     bool ShowQuestionPage();
     void removePageFile();
+    bool isOptionQuestion() const;
+    void updatePageMark();
     void CollectAnswers();
     bool storeAnswers();
     void goToQuestion(int question);

@@ -30,9 +30,22 @@ public:
     virtual bool print(QPrinter *printer) = 0;
     virtual bool isPrinting() const = 0;
 
+    // The fragment page `file` is shown with: it draws the chosen option of
+    // a multiple-choice page (OptionChoice). Applied at once when `file` is
+    // the page shown, which is neither reloaded nor scrolled; else when it
+    // is navigated to.
+    virtual void setPageMark(const QString &file, const QString &fragment) = 0;
+
+    // Scrolls the page, for a pupil whose keys stay in the answer boxes.
+    enum class Scroll { LineUp, LineDown, PageUp, PageDown };
+    virtual void scrollPage(Scroll step) = 0;
+
 signals:
     void pageLoaded(const QUrl &address, bool ok);
     void printFinished(bool ok);
+    // A link of the page was clicked: option `option` (1..4) of a
+    // multiple-choice page. No link is ever followed.
+    void optionClicked(int option);
 };
 
 // The module's entry point: makes a browser as a child of `parent`.

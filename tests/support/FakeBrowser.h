@@ -41,8 +41,19 @@ public:
         return true;
     }
     bool isPrinting() const override { return m_printing; }
+    void setPageMark(const QString &file, const QString &fragment) override
+    {
+        markedFile = file;
+        mark = fragment;
+    }
+    void scrollPage(Scroll step) override { scrolls << step; }
+
+    // What a click on option `option` of the page reports.
+    void clickOption(int option) { emit optionClicked(option); }
 
     QStringList navigations;
+    QString markedFile, mark;
+    QList<Scroll> scrolls;
     QStringList notices;
     QStringList printedTo;
     bool printOk = true;

@@ -23,8 +23,15 @@ th, td { border: 1px solid #9fb8d6; padding: 0.35em 0.9em; text-align: left; ver
 th { background: #dfeaf8; color: #16385f; font-weight: bold; }
 tr:nth-child(even) td { background: #f4f8fd; }
 ol.options { list-style: none; margin: 0.9em 0 0 0; padding: 0; }
-ol.options li { display: flex; margin: 0 0 0.5em 0; padding: 0.3em 0.7em; max-width: 36em;
-  background: #f3f7fc; border: 1px solid #dbe6f3; border-radius: 8px; }
+ol.options li { margin: 0 0 0.5em 0; max-width: 36em; }
+a.option { display: flex; padding: 0.3em 0.7em; color: inherit; text-decoration: none;
+  background: #f3f7fc; border: 2px solid #dbe6f3; border-radius: 8px; cursor: pointer;
+  -webkit-user-drag: none; }
+a.option:hover { background: #e3eefb; border-color: #8fb3e3; }
+a.option:focus-visible { outline: 3px solid #f08c00; outline-offset: 2px; }
+.mark { position: fixed; top: 0; left: 0; }
+.lock:target ~ ol.options a.option { cursor: default; }
+.lock:target ~ ol.options a.option:hover { background: #f3f7fc; border-color: #dbe6f3; }
 .num { flex: none; width: 2.8em; font-weight: bold; color: #1f5fae; }
 .part { display: flex; margin: 0.9em 0 0 0; }
 .body > :last-child { margin-bottom: 0; }
@@ -63,6 +70,46 @@ QString blocksHtml(const QList<Block> &blocks, int id)
     return out;
 }
 
+// The options of a multiple-choice question. Each is a link the view
+// catches: a click chooses it. The chosen one is drawn through the page's
+// fragment (#choice-N, or #chosen-N when the page takes no clicks), which
+// targets one of the marks; they are fixed in place, so targeting one never
+// scrolls the page.
+QString optionsCss(int count)
+{
+    QStringList chosen, chosenNumber;
+    for (int n = 1; n <= count; ++n) {
+        for (const char *mark : {"choice", "chosen"}) {
+            const QString option = QStringLiteral("#%1-%2:target ~ ol.options > li:nth-child(%2) > a")
+                                       .arg(QLatin1String(mark))
+                                       .arg(n);
+            chosen << option;
+            chosenNumber << option + QStringLiteral(" .num");
+        }
+    }
+    return chosen.join(QStringLiteral(",\n"))
+           + QStringLiteral(" { background: #ffe9a6; border-color: #d98e04; }\n")
+           + chosenNumber.join(QStringLiteral(",\n")) + QStringLiteral(" { color: #9a5a00; }\n");
+}
+
+QString optionsHtml(const QStringList &options)
+{
+    const int count = static_cast<int>(options.size());
+    QString out;
+    for (int n = 0; n <= count; ++n)
+        out += QStringLiteral("<span class=\"mark\" id=\"choice-%1\"></span>"
+                              "<span class=\"mark lock\" id=\"chosen-%1\"></span>\n")
+                   .arg(n);
+    out += QStringLiteral("<ol class=\"options\">\n");
+    for (int i = 0; i < count; ++i)
+        out += QStringLiteral("<li><a class=\"option\" href=\"#choice-%1\"><span class=\"num\">(%1)</span>"
+                              "<span>")
+                   .arg(i + 1)
+               + InlineText::toHtml(options[i]) + QStringLiteral("</span></a></li>\n");
+    out += QStringLiteral("</ol>\n");
+    return out;
+}
+
 } // namespace
 
 QString PageHtml::slotLabel(int slot)
@@ -85,14 +132,12 @@ QString PageHtml::build(const Question &q, int id)
                                   "<title>Question %1</title>\n<style>\n")
                        .arg(id);
     html += QString::fromUtf8(kStyle);
+    if (q.multipleChoice)
+        html += optionsCss(static_cast<int>(q.options.size()));
     html += QStringLiteral("</style>\n</head>\n<body>\n<div class=\"question\">\n");
     html += blocksHtml(q.stem, id);
     if (q.multipleChoice) {
-        html += QStringLiteral("<ol class=\"options\">\n");
-        for (int i = 0; i < q.options.size(); ++i)
-            html += QStringLiteral("<li><span class=\"num\">(%1)</span><span>").arg(i + 1) +
-                    InlineText::toHtml(q.options[i]) + QStringLiteral("</span></li>\n");
-        html += QStringLiteral("</ol>\n");
+        html += optionsHtml(q.options);
     } else {
         // The answer sheet shows no letter for a question of one slot.
         const bool lettered = slotCountOf(q) > 1;
