@@ -269,7 +269,7 @@ void TestGuiBrowser::printsQuestionToPdf()
     QVERIFY(finished.first().at(0).toBool());
     QTRY_VERIFY(!w->isPrinting());
     QCOMPARE(frmPopUp::lastQuestion().message,
-             QStringLiteral("The question was saved in the file ") + QDir::toNativeSeparators(pdf));
+             QStringLiteral("The question was saved in the file:\n") + QDir::toNativeSeparators(pdf));
     const QByteArray bytes = TestFiles::read(pdf);
     QVERIFY(bytes.startsWith("%PDF"));
     QVERIFY(bytes.size() > 2000);

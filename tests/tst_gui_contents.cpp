@@ -88,7 +88,7 @@ void TestGuiContents::startsOnTheFirstModule()
     QCOMPARE(text(&c, "Tab04lbl"), QStringLiteral("Help"));
     QCOMPARE(c.tab(2)->toolTip(), QStringLiteral("Load Practice Module"));
     QCOMPARE(c.tab(2)->caption()->toolTip(), QStringLiteral("Load Practice Module"));
-    QCOMPARE(c.tab(4)->toolTip(), QStringLiteral("Help"));
+    QCOMPARE(c.tab(4)->toolTip(), QStringLiteral("Help (F1)"));
     const QStringList captions{"Home", "Report", "Print", "Close"};
     for (int b = 1; b <= 4; ++b)
         QCOMPARE(text(&c, QStringLiteral("lblTB0%1").arg(b)), captions.at(b - 1));

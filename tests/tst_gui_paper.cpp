@@ -19,6 +19,7 @@
 #include "support/TestFiles.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -540,7 +541,21 @@ void TestGuiPaper::shortcutsInTooltips()
         QCOMPARE(b->caption()->objectName(), QStringLiteral("lblTB0%1").arg(n));
         QCOMPARE(b->caption()->text(), captions.at(n - 1));
         QCOMPARE(b->caption()->toolTip(), tips.at(n - 1));
+        // What accessibility tools read.
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(b);
+        QCOMPARE(a->role(), QAccessible::Button);
+        QCOMPARE(a->text(QAccessible::Name), captions.at(n - 1));
+        QCOMPARE(a->text(QAccessible::Description), tips.at(n - 1));
     }
+    QAccessibleInterface *handle =
+        QAccessible::queryAccessibleInterface(w->findChild<QWidget *>(QStringLiteral("ImgHandle")));
+    QCOMPARE(handle->role(), QAccessible::Button);
+    QCOMPARE(handle->text(QAccessible::Name), QStringLiteral("Hide answer sheet"));
+    QAccessibleInterface *max = QAccessible::queryAccessibleInterface(w->maxButton());
+    QCOMPARE(max->text(QAccessible::Name), QStringLiteral("Maximize"));
+    w->setMaximised(true);
+    QCOMPARE(max->text(QAccessible::Name), QStringLiteral("Restore"));
+    w->setMaximised(false);
     // The caption does what its button does.
     QTest::mouseClick(w->toolbarButton(6)->caption(), Qt::LeftButton);
     QCOMPARE(w->question(), 2);

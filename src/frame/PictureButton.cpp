@@ -1,14 +1,17 @@
 #include "PictureButton.h"
 
+#include "Accessibility.h"
 #include "FrameFonts.h"
 #include "PictureChoice.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
 PictureButton::PictureButton(PictureCache &cache, Rule rule, QWidget *parent)
     : PictureBox(cache, parent), m_rule(rule)
 {
+    Accessibility::actsAs(this, rule == Rule::Tab ? QAccessible::PageTab : QAccessible::Button);
     if (m_rule == Rule::Tab)
         showRestingPicture();
 }
@@ -49,6 +52,7 @@ void PictureButton::setCaption(QLabel *caption)
         m_caption->removeEventFilter(this);
     m_caption = caption;
     if (m_caption) {
+        Accessibility::actsAs(m_caption, QAccessible::Button);
         m_caption->installEventFilter(this);
         m_caption->setToolTip(toolTip());
     }
@@ -116,6 +120,27 @@ void PictureButton::click()
 {
     if (isEnabled())
         emit clicked();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        break;
+    default:
+        PictureBox::keyPressEvent(event);
+    }
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    PictureBox::focusInEvent(event);
+    emit focusEntered();
 }
 
 void PictureButton::showRestingPicture()

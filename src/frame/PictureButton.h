@@ -16,7 +16,9 @@
 //   Tab       tabs_front_* for the current tab, tabs_back_* for the others.
 // A caption label lying over the button (setCaption) forwards presses and
 // clicks to it. An unavailable (disabled) button ignores clicks, also on its
-// caption.
+// caption. A button given a focus policy is pressed with Enter or Space; it
+// takes no focus unless given one. Button and caption tell accessibility
+// tools they are buttons.
 class PictureButton : public PictureBox
 {
     Q_OBJECT
@@ -60,8 +62,14 @@ public:
     // What a click does: clicked(), unless the button is unavailable.
     void click();
 
+signals:
+    // The keyboard focus came to the button.
+    void focusEntered();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void handleClick() override { click(); }
 
 private:

@@ -1,5 +1,6 @@
 #include "SkinnedWindow.h"
 
+#include "FocusMark.h"
 #include "FrameFonts.h"
 #include "FrameGeometry.h"
 #include "FrameMetrics.h"
@@ -61,12 +62,14 @@ SkinnedWindow::SkinnedWindow(const Workspace &workspace, FrameStyle style, QWidg
         connect(m_close, &PictureBox::clicked, this, &SkinnedWindow::imgProgClose_Click);
         if (m_style.maximiseButton) {
             m_max = makeWindowButton("imgProgMax", QString());
+            m_max->setAccessibleName(QStringLiteral("Maximize"));
             connect(m_max, &PictureBox::clicked, this, &SkinnedWindow::imgProgMax_Click);
         }
         m_min = makeWindowButton("imgProgMin", QStringLiteral("Minimize"));
         connect(m_min, &PictureBox::clicked, this, &SkinnedWindow::imgProgMin_Click);
     }
 
+    m_focusMark = new FocusMark(this);
     m_dragger = new WindowDragger(this);
     for (int i = 0; i < 3; ++i)
         m_dragger->addHandle(m_pieces.at(i));
@@ -266,6 +269,8 @@ void SkinnedWindow::setMaximised(bool maximised)
     // a window manager (Xvfb, kiosk sessions) the system neither reports the
     // state back nor moves the window.
     m_maximised = maximised;
+    if (m_max)
+        m_max->setAccessibleName(maximised ? QStringLiteral("Restore") : QStringLiteral("Maximize"));
     if (maximised) {
         m_normalGeometry = geometry();
         setWindowState(windowState() | Qt::WindowMaximized);

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class FocusMark;
 class PictureBox;
 class PictureCache;
 class QLabel;
@@ -64,6 +65,7 @@ public:
     PictureButton *minButton() const { return m_min; }
     PictureButton *maxButton() const { return m_max; }
     WindowDragger *dragger() const { return m_dragger; }
+    FocusMark *focusMark() const { return m_focusMark; }
 
     // ContentsFocus, Test1Focus, Test2Focus: "1" while active. Null when the
     // style names none (the pop-up, always drawn active).
@@ -135,6 +137,7 @@ private:
     QLineEdit *m_pressTrack = nullptr;
     QTimer *m_timer1 = nullptr;
     WindowDragger *m_dragger = nullptr;
+    FocusMark *m_focusMark = nullptr;
     QList<QPointer<PictureButton>> m_buttons;
     QRegion m_outline;
     QRect m_normalGeometry;

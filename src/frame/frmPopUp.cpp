@@ -56,7 +56,7 @@ frmPopUp::frmPopUp(const Workspace &workspace)
     : SkinnedWindow(workspace, popUpStyle())
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFocusPolicy(Qt::StrongFocus);
+    // The buttons take the keys; the keys they leave (Escape) come here.
     Form_Load();
 }
 
@@ -112,7 +112,7 @@ bool frmPopUp::CallPop(const QString &Title, const QString &Msg, int NumofButton
     popUp->m_loop = &loop;
     popUp->show();
     popUp->activateWindow();
-    popUp->setFocus();
+    popUp->m_but1->setFocus(Qt::OtherFocusReason);
     if (!popUp->m_answer)
         loop.exec(QEventLoop::DialogExec);
     shown = nullptr;
@@ -142,8 +142,11 @@ void frmPopUp::Form_Load()
     const QRect first(QPoint(0, fixed.buttonTop), kButtonSize);
     m_but1 = addButton(PictureButton::Rule::TwoState, QStringLiteral("But1"), first);
     m_but2 = addButton(PictureButton::Rule::TwoState, QStringLiteral("But2"), first);
-    for (PictureButton *b : {m_but1, m_but2})
+    for (PictureButton *b : {m_but1, m_but2}) {
         b->setBase(QStringLiteral("button"));
+        // Tab goes between them; Enter or Space presses the one in focus.
+        b->setFocusPolicy(Qt::TabFocus);
+    }
     m_but1Lbl = m_but1->createCaption(QStringLiteral("But1_lbl"), first);
     m_but2Lbl = m_but2->createCaption(QStringLiteral("But2_lbl"), first);
     connect(m_but1, &PictureBox::clicked, this, [this] { answer(true); });

@@ -15,7 +15,8 @@ class QLineEdit;
 //
 // The answer goes to the main window's hidden PopUpResponse field ("True"
 // for the first button, "False" for the second), registered with
-// setResponseField, and is also returned. Enter presses the first button;
+// setResponseField, and is also returned. The first button has the focus,
+// Tab moves it to the other, Enter or Space presses the one in focus;
 // Escape or a close by the window manager counts as the second button, or
 // as "OK" for a one-button notice, so a caller always gets an answer.
 class frmPopUp : public SkinnedWindow

@@ -1,5 +1,6 @@
 #include "AboutPanel.h"
 
+#include "Accessibility.h"
 #include "AboutText.h"
 #include "ContentsLook.h"
 #include "PictureBox.h"
@@ -8,6 +9,7 @@
 #include "WebPageOpener.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSysInfo>
@@ -57,12 +59,19 @@ AboutPanel::AboutPanel(SkinnedWindow &window, QWidget *parent) : QWidget(parent)
     m_link->adjustSize();
     m_link->setToolTip(QStringLiteral("Go to Quorvane home page"));
     m_link->setCursor(Qt::PointingHandCursor);
+    m_link->setFocusPolicy(Qt::TabFocus);
+    Accessibility::actsAs(m_link, QAccessible::Link);
     m_link->installEventFilter(this);
 }
 
 void AboutPanel::setProductName(const QString &name)
 {
     m_name->setText(name);
+}
+
+QList<QWidget *> AboutPanel::focusStops() const
+{
+    return {m_link};
 }
 
 void AboutPanel::lbl_QVURL_Click()
@@ -72,6 +81,13 @@ void AboutPanel::lbl_QVURL_Click()
 
 bool AboutPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_link && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            lbl_QVURL_Click();
+            return true;
+        }
+    }
     if (watched == m_link && event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class QLabel;
@@ -17,6 +18,8 @@ public:
     QLabel *link() const { return m_link; }
 
     void lbl_QVURL_Click();
+    // What Tab stops at: the link, which Enter or Space follows.
+    QList<QWidget *> focusStops() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,7 @@
 #include "Contents.h"
 
 #include "AboutPanel.h"
+#include "FocusMark.h"
 #include "ContentsLook.h"
 #include "FrameMetrics.h"
 #include "HomePanel.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include <cmath>
@@ -46,6 +48,16 @@ constexpr int kToolbarPitch = 54;
 constexpr int kToolbarTop = 8;
 
 const QString kFallbackName = QStringLiteral("Tessaly");
+
+const QKeySequence kCloseKeys(Qt::CTRL | Qt::Key_Q);
+const QKeySequence kPrintKeys(Qt::CTRL | Qt::Key_P);
+const QKeySequence kHelpKeys(Qt::Key_F1);
+
+// "Print results" -> "Print results (Ctrl+P)".
+QString withKeys(const QString &tip, const QKeySequence &keys)
+{
+    return tip + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
 
 FrameStyle mainStyle()
 {
@@ -173,6 +185,63 @@ void Contents::build()
     connect(m_home, &HomePanel::topicClicked, this, &Contents::TopicClick);
     connect(m_home, &HomePanel::paperClicked, this, &Contents::OpenPaper);
     m_printer = std::make_unique<ResultsPrinter>(this);
+    buildShortcuts();
+}
+
+void Contents::buildShortcuts()
+{
+    connect(new QShortcut(kCloseKeys, this), &QShortcut::activated, this, &Contents::CloseProgram);
+    // Print belongs to the module tabs: the button is hidden on Help.
+    connect(new QShortcut(kPrintKeys, this), &QShortcut::activated, this, [this] {
+        if (!toolbarButton(3)->isHidden())
+            toolbarButton(3)->click();
+    });
+    connect(new QShortcut(kHelpKeys, this), &QShortcut::activated, this, [this] { TabClick(4); });
+}
+
+QList<QWidget *> Contents::focusChain() const
+{
+    QList<QWidget *> chain;
+    if (m_shown == m_home)
+        chain << m_home->focusStops();
+    else if (m_shown && m_shown == m_report)
+        chain << m_report->focusStops();
+    else if (m_shown && m_shown == m_trash)
+        chain << m_trash->focusStops();
+    else if (m_shown && m_shown == m_about)
+        chain << m_about->focusStops();
+    for (PictureButton *button : m_toolbar) {
+        if (!button->isHidden())
+            chain << button;
+    }
+    // Tabs of absent modules lie out of sight, left of the window.
+    for (PictureButton *t : m_tabs) {
+        if (!t->isHidden() && t->geometry().right() >= 0)
+            chain << t;
+    }
+    return chain;
+}
+
+bool Contents::focusNextPrevChild(bool next)
+{
+    const QList<QWidget *> chain = focusChain();
+    if (chain.isEmpty())
+        return false;
+    QWidget *focused = focusWidget();
+    // Any topic stands for the list, whose stop is the chosen topic.
+    if (focused && focused->parentWidget() == m_home && focused->objectName().startsWith(u"Topic"))
+        focused = m_home->chosenTopicLabel();
+    const qsizetype at = chain.indexOf(focused);
+    const qsizetype count = chain.size();
+    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    chain.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void Contents::focusStart()
+{
+    if (QLabel *topic = m_home->chosenTopicLabel(); topic && !topic->isHidden() && m_shown == m_home)
+        topic->setFocus(Qt::OtherFocusReason);
 }
 
 void Contents::addPanel(QWidget *panel)
@@ -283,6 +352,7 @@ void Contents::Form_Load()
     TabClick(first);
     setField(QStringLiteral("txtToolBarPos"), QStringLiteral("1"));
     setField(QStringLiteral("txtReportPos"), QStringLiteral("1"));
+    focusStart();
 }
 
 void Contents::fillCaptions()
@@ -298,7 +368,7 @@ void Contents::fillCaptions()
         tab(n)->setTips(QStringLiteral("Load ") + label + QStringLiteral(" Module"));
     }
     tab(4)->caption()->setText(QStringLiteral("Help"));
-    tab(4)->setTips(QStringLiteral("Help"));
+    tab(4)->setTips(withKeys(QStringLiteral("Help"), kHelpKeys));
 }
 
 void Contents::layoutTabs()
@@ -352,8 +422,14 @@ void Contents::RaiseTab(int chosen)
 void Contents::applyToolbarIdentities()
 {
     const int tabPos = fieldNumber(QStringLiteral("txtTabPos"));
-    for (int n = 1; n <= 4; ++n)
-        toolbarButton(n)->setIdentity(Module5::ContentsToolbarIdentity(n, tabPos));
+    for (int n = 1; n <= 4; ++n) {
+        ToolbarIdentity identity = Module5::ContentsToolbarIdentity(n, tabPos);
+        if (tabPos != 4 && n == 3)
+            identity.tooltip = withKeys(identity.tooltip, kPrintKeys);
+        else if (tabPos != 4 && n == 4)
+            identity.tooltip = withKeys(identity.tooltip, kCloseKeys);
+        toolbarButton(n)->setIdentity(identity);
+    }
 }
 
 void Contents::TabClick(int n)
@@ -423,6 +499,20 @@ void Contents::showPanelWidget(QWidget *panel)
     panel->move(m_strip->x(), m_strip->y() + m_strip->height());
     panel->raise();
     m_shown = panel;
+    // The keys must not stay on a panel now covered.
+    QWidget *focused = focusWidget();
+    QWidget *covered = nullptr;
+    for (QWidget *p : {static_cast<QWidget *>(m_home), static_cast<QWidget *>(m_report),
+                       static_cast<QWidget *>(m_trash), static_cast<QWidget *>(m_about)}) {
+        if (p && p != panel && p->isAncestorOf(focused))
+            covered = p;
+    }
+    if (covered) {
+        const QList<QWidget *> chain = focusChain();
+        if (!chain.isEmpty())
+            chain.first()->setFocus(Qt::OtherFocusReason);
+    }
+    focusMark()->refresh();
 }
 
 void Contents::LoadModuleData()
@@ -530,6 +620,8 @@ void Contents::showEvent(QShowEvent *event)
     // Without a window manager nothing else gives the new window the focus.
     if (!event->spontaneous())
         activateWindow();
+    if (!focusWidget())
+        focusStart();
 }
 
 void Contents::layoutFrame()

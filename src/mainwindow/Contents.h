@@ -29,6 +29,11 @@ class TrashPanel;
 // windows and the pop-up read them: txtTabPos, txtToolBarPos, txtReportPos,
 // LChose, lblCOD, TopicCount, PaperNum, TakeNum, TtPapersCon, RefreshLog
 // and PopUpResponse; SubH1 is the visible heading of the paper list.
+//
+// Keys: the focus starts on the first topic. Tab and Shift+Tab go round
+// what the panel in front offers (the topic list and the paper buttons on
+// Home), then the toolbar buttons and the tabs; Enter or Space presses.
+// Ctrl+Q closes the program, Ctrl+P prints the results, F1 opens Help.
 class Contents : public SkinnedWindow
 {
     Q_OBJECT
@@ -111,6 +116,7 @@ protected:
     void layoutFrame() override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void build();
@@ -126,6 +132,10 @@ private:
     void setField(const QString &name, const QString &text);
     int fieldNumber(const QString &name) const;
     void addField(const QString &name, bool textBox, const QString &text);
+    void buildShortcuts();
+    // The focus stops in Tab order: the panel in front, toolbar, tabs.
+    QList<QWidget *> focusChain() const;
+    void focusStart();
 
     ProgramConfig m_config;
     std::optional<ProgramConfig> m_givenConfig;

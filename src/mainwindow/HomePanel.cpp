@@ -1,5 +1,6 @@
 #include "HomePanel.h"
 
+#include "Accessibility.h"
 #include "ContentsLook.h"
 #include "FrameMetrics.h"
 #include "HomeRules.h"
@@ -8,6 +9,7 @@
 #include "SkinnedWindow.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -108,6 +110,8 @@ void HomePanel::buildTopics(SkinnedWindow &window)
         topic->setToolTip(QStringLiteral("Click to select topic"));
         topic->setCursor(Qt::PointingHandCursor);
         topic->setAutoFillBackground(true);
+        topic->setFocusPolicy(Qt::StrongFocus);
+        Accessibility::actsAs(topic);
         topic->installEventFilter(this);
         bullet->installEventFilter(this);
         m_topics << topic;
@@ -178,8 +182,13 @@ void HomePanel::buildPapers(SkinnedWindow &window)
             ContentsLook::setColours(caption, ContentsLook::accent());
             button->setTips(take == 1 ? QStringLiteral("Load paper %1").arg(r)
                                       : QStringLiteral("Try paper %1 again").arg(r));
+            // The captions are alike in every row; the tooltip names the paper.
+            button->setAccessibleName(button->toolTip());
+            button->setFocusPolicy(Qt::TabFocus);
             connect(button, &PictureButton::clicked, this,
                     [this, r, take] { emit paperClicked(r - 1, take); });
+            connect(button, &PictureButton::focusEntered, this,
+                    [this, r, take] { emit paperButtonFocused(r - 1, take); });
             (take == 1 ? m_loadA : m_loadB) << button;
             m_listWidgets << button << caption;
         }
@@ -222,10 +231,55 @@ void HomePanel::Topicbuttoncolour(int topic)
 {
     // Every topic plain, then the chosen one inverted.
     const QColor highlightText = palette().color(QPalette::HighlightedText);
-    for (QLabel *t : std::as_const(m_topics))
+    bool listHasFocus = false;
+    for (QLabel *t : std::as_const(m_topics)) {
         ContentsLook::setColours(t, Qt::black, highlightText);
-    if (QLabel *chosen = topicLabel(topic))
+        listHasFocus = listHasFocus || t->hasFocus();
+    }
+    if (QLabel *chosen = topicLabel(topic)) {
+        m_chosen = topic;
         ContentsLook::setColours(chosen, highlightText, QColor(0x80, 0x80, 0x80));
+        // The focus of the list is on the chosen topic.
+        if (listHasFocus)
+            chosen->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QList<QWidget *> HomePanel::focusStops() const
+{
+    QList<QWidget *> stops;
+    if (QLabel *topic = chosenTopicLabel(); topic && !topic->isHidden())
+        stops << topic;
+    for (int r = 0; r < 5; ++r) {
+        for (PictureButton *button : {m_loadA.at(r), m_loadB.at(r)}) {
+            if (!button->isHidden())
+                stops << button;
+        }
+    }
+    return stops;
+}
+
+bool HomePanel::topicKey(int topic, int key)
+{
+    int shown = 0;
+    while (shown < 10 && !m_topics.at(shown)->isHidden())
+        ++shown;
+    int to = topic;
+    switch (key) {
+    case Qt::Key_Up: to = topic - 1; break;
+    case Qt::Key_Down: to = topic + 1; break;
+    case Qt::Key_Home: to = 1; break;
+    case Qt::Key_End: to = shown; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: break;
+    default: return false;
+    }
+    if (to >= 1 && to <= shown) {
+        emit topicClicked(to);
+        m_topics.at(to - 1)->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
 }
 
 void HomePanel::ShowPaperList()
@@ -269,6 +323,13 @@ void HomePanel::setMessage(const QString &message)
 
 bool HomePanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int topic = static_cast<int>(m_topics.indexOf(qobject_cast<QLabel *>(watched))) + 1;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (topic >= 1 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            && topicKey(topic, key->key()))
+            return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         auto *widget = qobject_cast<QWidget *>(watched);

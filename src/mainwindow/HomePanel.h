@@ -17,6 +17,10 @@ class SkinnedWindow;
 // right, each with its first and second score (MSA1.., MSB1..), its load
 // button (P1a..) and its try-again button (P1b..). Clicks are reported;
 // the main window decides what they do.
+//
+// Keys: the chosen topic takes the focus for the list, where Up, Down, Home
+// and End choose another as a click does; Enter or Space presses a paper
+// button that has the focus.
 class HomePanel : public QWidget
 {
     Q_OBJECT
@@ -42,10 +46,17 @@ public:
     QLabel *secondScore(int row) const { return m_msb.value(row - 1); }
     PictureButton *loadButton(int row, int take) const;
     PercentColumn *percentColumn() const { return m_percent; }
+    // The chosen topic's label, which stands for the list in the focus order.
+    QLabel *chosenTopicLabel() const { return topicLabel(m_chosen); }
+    // What Tab stops at, in order: the topic list, then each row's buttons.
+    QList<QWidget *> focusStops() const;
 
 signals:
     void topicClicked(int topic);
     void paperClicked(int offset, int take);
+    // The keyboard focus came to the button of row `offset` (0..4) for
+    // attempt `take`: a paper may be opened next.
+    void paperButtonFocused(int offset, int take);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,6 +64,7 @@ protected:
 private:
     void buildTopics(SkinnedWindow &window);
     void buildPapers(SkinnedWindow &window);
+    bool topicKey(int topic, int key);
 
     QList<QLabel *> m_topics;
     QList<PictureBox *> m_bullets;
@@ -64,4 +76,5 @@ private:
     QLabel *m_subH1 = nullptr;
     QLabel *m_message = nullptr;
     PercentColumn *m_percent = nullptr;
+    int m_chosen = 1;
 };

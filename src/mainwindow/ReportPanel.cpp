@@ -1,5 +1,6 @@
 #include "ReportPanel.h"
 
+#include "Accessibility.h"
 #include "ContentsLook.h"
 #include "ShadedBox.h"
 #include "SummarySection.h"
@@ -7,6 +8,7 @@
 #include "TrendSection.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -28,12 +30,16 @@ ReportPanel::ReportPanel(QWidget *parent) : QWidget(parent)
         bar->setObjectName(QStringLiteral("RCBar%1").arg(n));
         bar->setToolTip(QString::fromLatin1(tips[n - 1]));
         bar->setCursor(Qt::PointingHandCursor);
+        bar->setFocusPolicy(Qt::TabFocus);
+        bar->setAccessibleName(QString::fromLatin1(captions[n - 1]));
+        Accessibility::actsAs(bar);
         bar->installEventFilter(this);
         auto *label = new QLabel(QString::fromLatin1(captions[n - 1]), bar);
         label->setObjectName(QStringLiteral("lblRCBar%1").arg(n));
         label->setFont(ContentsLook::boldFont());
         label->setToolTip(bar->toolTip());
         label->installEventFilter(this);
+        Accessibility::actsAs(label);
         label->move(14, 0);
         m_bars << bar;
         m_barLabels << label;
@@ -81,8 +87,32 @@ void ReportPanel::resizeEvent(QResizeEvent *event)
     ShowReportSection(m_open);
 }
 
+QList<QWidget *> ReportPanel::focusStops() const
+{
+    return {m_bars.cbegin(), m_bars.cend()};
+}
+
 bool ReportPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int n = static_cast<int>(m_bars.indexOf(static_cast<ShadedBox *>(watched))) + 1;
+        switch (n ? static_cast<QKeyEvent *>(event)->key() : 0) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            emit sectionClicked(n);
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            const int to = n + (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Up ? -1 : 1);
+            if (to >= 1 && to <= 3)
+                m_bars.at(to - 1)->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         auto *widget = qobject_cast<QWidget *>(watched);

@@ -32,6 +32,9 @@ public:
     QWidget *section(int n) const { return m_sections.value(n - 1); }
     // How often the figures were filled in: switching sections does not.
     int fillCount() const { return m_fills; }
+    // What Tab stops at: the bars, where Enter or Space opens the section
+    // and Up and Down go to the bar above or below.
+    QList<QWidget *> focusStops() const;
 
     // Bars and sections lie this far inside the panel's edges.
     static constexpr int kInset = 6;

@@ -6,6 +6,7 @@
 #include "ShadedBox.h"
 #include "SkinnedWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 
 namespace
@@ -66,6 +67,7 @@ TrashPanel::TrashPanel(SkinnedWindow &window, QWidget *parent) : QWidget(parent)
         label->setFont(ContentsLook::bodyFont());
         ContentsLook::setColours(label, ContentsLook::ink());
         button->setCursor(Qt::PointingHandCursor);
+        button->setFocusPolicy(Qt::TabFocus);
         label->setCursor(Qt::PointingHandCursor);
         return button;
     };
@@ -109,8 +111,19 @@ void TrashPanel::ButTrash_Yes_Click()
     setState(State::Done);
 }
 
+QList<QWidget *> TrashPanel::focusStops() const
+{
+    QList<QWidget *> stops;
+    for (PictureButton *button : {m_trash, m_yes, m_no}) {
+        if (!button->isHidden())
+            stops << button;
+    }
+    return stops;
+}
+
 void TrashPanel::setState(State state)
 {
+    const bool keys = isAncestorOf(QApplication::focusWidget());
     m_state = state;
     const bool offer = state == State::Offer;
     const bool confirm = state == State::Confirm;
@@ -125,4 +138,8 @@ void TrashPanel::setState(State state)
     show(m_yes, confirm);
     show(m_no, confirm);
     show(m_lbl3, state == State::Done);
+    // On the keyboard the pupil goes on from the button that appeared; "No"
+    // first, so that a second Enter erases nothing.
+    if (keys && state != State::Done)
+        (offer ? m_trash : m_no)->setFocus(Qt::OtherFocusReason);
 }

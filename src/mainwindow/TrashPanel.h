@@ -27,6 +27,9 @@ public:
     void ButTrash_Yes_Click();
     void ButTrash_No_Click();
 
+    // What Tab stops at: the buttons shown.
+    QList<QWidget *> focusStops() const;
+
     // Run on "Yes" before the panel shows Done; false when some results
     // could not be erased, which the panel then says.
     void setEraser(std::function<bool()> eraser) { m_eraser = std::move(eraser); }

@@ -1,5 +1,6 @@
 #include "PaperWindow.h"
 
+#include "Accessibility.h"
 #include "AnswerFrame.h"
 #include "AnswerSheet.h"
 #include "BrowserModule.h"
@@ -126,6 +127,7 @@ PaperWindow::PaperWindow(PaperHost &host, bool secondAttempt)
     m_imgHandle->setToolTip(QStringLiteral("Hide answer sheet"));
     m_imgHandle->setCursor(Qt::PointingHandCursor);
     connect(m_imgHandle, &PictureBox::clicked, this, &PaperWindow::ImgHandle_Click);
+    Accessibility::actsAs(m_imgHandle);
 
     m_statusBar = new PaperStatusBar(pictures(), secondAttempt, this);
     connect(m_statusBar, &PaperStatusBar::questionChosen, this, &PaperWindow::RemQns_Click);
@@ -291,6 +293,8 @@ bool PaperWindow::Form_Load()
     if (!m_browser)
         return fail(QStringLiteral("The question pages cannot be shown: ") + error);
     m_browser->setObjectName(QStringLiteral("brwWebBrowser"));
+    // The page is the whole left of the window: an outline round it says nothing.
+    m_browser->setProperty("noFocusMark", true);
     m_guard = new PageGuard(m_browser->pageView(), this);
     connect(m_browser, &QuestionBrowser::pageLoaded, this, [this](const QUrl &, bool ok) {
         m_guard->attach();
@@ -643,7 +647,7 @@ void PaperWindow::finishPrint(bool ok)
     else if (!pdf.isEmpty())
         // Saved rather than printed: say where, or the pupil cannot find it.
         frmPopUp::CallPop(PrintTitle,
-                          QStringLiteral("The question was saved in the file ")
+                          QStringLiteral("The question was saved in the file:\n")
                               + QDir::toNativeSeparators(pdf),
                           1, this);
 }
