@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # The real program, as a pupil uses it: started in an empty folder on an X
 # server, driven with real clicks and keys through the window system. Opens
-# paper 2 of topic 2, answers, saves, marks, closes and quits, checking the
-# files after each step; leaves a screenshot of each step in SHOTS.
+# paper 1 of topic 2 with the keys alone and answers it with a click on an
+# option; opens paper 2 of topic 2, answers, saves, marks, closes, opens it
+# again with a double click and with the main window's button while it is
+# open (the question must stay on the page), and quits, checking the files
+# after each step; leaves a screenshot of each step in SHOTS.
 # Usage: e2e-program.sh PROGRAM BROWSER_MODULE SHOTS   (exit 77: skipped)
 set -euo pipefail
 program="$1" module="$2" shots="$3"
@@ -42,6 +45,15 @@ gone() {
 }
 # The n-th value of a key's line in a results file (1-based).
 value() { grep -a "^#$2#" "$work/$1" | tr -d '\r' | cut -d'>' -f"$(($3 + 1))"; }
+# Passes when the page of paper window $1 shows something dark (text, a
+# diagram) in the top of its page area: a blank page is white there.
+page_has_text() {
+  local geometry x y
+  geometry="$(xdotool getwindowgeometry --shell "$1")"
+  x="$(sed -n 's/^X=//p' <<<"$geometry")" y="$(sed -n 's/^Y=//p' <<<"$geometry")"
+  import -window root -crop "600x300+$((x + 30))+$((y + 110))" "$work/page.png"
+  [ "$(convert "$work/page.png" -colorspace gray -format '%[fx:minima<0.3]' info:)" = 1 ]
+}
 
 (cd "$work" && exec setsid ./tessaly >"$work/log.txt" 2>&1) &
 pid=$!
@@ -56,21 +68,42 @@ for f in marks first second fresults sresults trend; do
 done
 [ ! -e "$work/temptext30000.txt" ] || fail "the configuration file was left behind"
 
-# 2. Topic 2, then the load button of paper 2 (window coordinates of the
-# fixed 680 x 540 main window).
+# 2. The keys alone: the focus starts on topic 1; Down chooses topic 2, Tab
+# goes to the button of its paper 1, Return opens it.
+xdotool key Down Tab Return
+paper1="$(window '^Matter and Changes in States - Paper 1$' 200)" ||
+  fail "Down, Tab, Return did not open paper 1 of topic 2"
+sleep 2 # the web engine's first page
+page_has_text "$paper1" || fail "paper 1 opened on a blank page"
+shot 02-keys-opened-paper-1
+
+# A click on option (2) of question 1 (window coordinates), then Save.
+xdotool mousemove --window "$paper1" 250 247 click 1
+sleep 0.5
+shot 03-option-2-chosen
+xdotool key ctrl+s
+window '^Quorvane$' 50 >/dev/null || fail "no notice after Save"
+xdotool key Return
+gone '^Quorvane$' 50 || fail "the notice stayed"
+[ "$(value first2TY.txt 106 1)" = "2" ] || fail "the option clicked was not stored"
+
+# Topic 2 is chosen; the load button of paper 2 (window coordinates of the
+# fixed 680 x 540 main window) closes paper 1 and opens paper 2.
+xdotool windowraise "$main"
 xdotool mousemove --window "$main" 140 217 click 1
 sleep 0.3
 xdotool mousemove --window "$main" 553 243 click 1
 window '^Matter and Changes in States - Paper 2$' 200 >/dev/null ||
   fail "paper 2 of topic 2 did not open"
-sleep 2 # the web engine's first page
-shot 02-paper-open
+gone 'Paper 1$' 50 || fail "paper 1 stayed open"
+sleep 2 # the first page
+shot 04-paper-open
 
 # 3. An answer to question 1, then Save with its notice.
 xdotool type --delay 40 3
 xdotool key ctrl+s
 window '^Quorvane$' 50 >/dev/null || fail "no notice after Save"
-shot 03-saved
+shot 05-saved
 xdotool key Return
 gone '^Quorvane$' 50 || fail "the notice stayed"
 [ "$(value first2TY.txt 107 1)" = "3" ] || fail "the answer was not saved"
@@ -84,7 +117,7 @@ for _ in $(seq 80); do [ -n "$(value marks2TY.txt FSE 7)" ] && break; sleep 0.1;
 [ "$(value trend2TY.txt TRD 1)" = "3.3" ] || fail "the trend did not gain the score"
 [ "$(value fresults2TY.txt 107 1 | head -c1 | od -An -tx1 | tr -d ' \n')" = "fc" ] || fail "no tick stored"
 sleep 0.5
-shot 04-marked
+shot 06-marked
 
 # 5. Close the paper, confirmed: no page file left, the main window again.
 xdotool key ctrl+w
@@ -94,9 +127,29 @@ gone 'Paper 2$' 50 || fail "the paper window stayed open"
 left="$(compgen -G "$work/[Tt][Ee][Mm][Pp]*" || true)"
 [ -z "$left" ] || fail "scratch files left: $left"
 sleep 0.3
-shot 05-closed
+shot 07-closed
 
-# 6. The Close button of the toolbar ends the program.
+# 6. A double click on the load button of paper 2, then a click on it while
+# the paper is open: each time the question stays on the page.
+xdotool mousemove --window "$main" 553 243 click --repeat 2 --delay 80 1
+paper2="$(window 'Paper 2$' 200)" || fail "the double click opened no paper"
+sleep 2
+[ -n "$(compgen -G "$work/temppaper*.mht" || true)" ] || fail "the page file went with the double click"
+page_has_text "$paper2" || fail "a double click left the page blank"
+shot 08-double-click
+xdotool windowraise "$main"
+sleep 0.3
+xdotool mousemove --window "$main" 553 243 click 1
+sleep 3
+paper2="$(window 'Paper 2$' 50)" || fail "the paper did not open again"
+page_has_text "$paper2" || fail "opening the open paper left the page blank"
+shot 09-open-paper-opened-again
+xdotool key ctrl+w
+window '^Close Practice$' 50 >/dev/null || fail "no confirmation before closing"
+xdotool key Return
+gone 'Paper 2$' 50 || fail "the paper window stayed open"
+
+# 7. The Close button of the toolbar ends the program.
 xdotool mousemove --window "$main" 199 90 click 1
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "the program did not end"
