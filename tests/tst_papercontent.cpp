@@ -351,27 +351,23 @@ void TestPaperContent::pageMarks_data()
 {
     QTest::addColumn<QStringList>("kinds");
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("locked");
     QTest::addColumn<QString>("mark");
-    QTest::addRow("option chosen") << QStringList{"Q"} << "2" << false << "choice-2";
-    QTest::addRow("none chosen yet") << QStringList{"Q"} << "" << false << "choice-0";
-    QTest::addRow("locked") << QStringList{"Q"} << "4" << true << "chosen-4";
-    QTest::addRow("locked, none chosen") << QStringList{"Q"} << "" << true << "chosen-0";
-    QTest::addRow("blanks round it") << QStringList{"Q"} << " 3 " << false << "choice-3";
-    QTest::addRow("past the options") << QStringList{"Q"} << "5" << false << "choice-0";
-    QTest::addRow("two digits") << QStringList{"Q"} << "12" << false << "choice-0";
-    QTest::addRow("a letter stored long ago") << QStringList{"Q"} << "b" << false << "choice-0";
-    QTest::addRow("answered in words") << QStringList{"T"} << "2" << false << "";
-    QTest::addRow("several parts") << QStringList{"Q", "Q"} << "2" << false << "";
+    QTest::addRow("option chosen") << QStringList{"Q"} << "2" << "choice-2";
+    QTest::addRow("none chosen yet") << QStringList{"Q"} << "" << "choice-0";
+    QTest::addRow("blanks round it") << QStringList{"Q"} << " 3 " << "choice-3";
+    QTest::addRow("past the options") << QStringList{"Q"} << "5" << "choice-0";
+    QTest::addRow("two digits") << QStringList{"Q"} << "12" << "choice-0";
+    QTest::addRow("a letter stored long ago") << QStringList{"Q"} << "b" << "choice-0";
+    QTest::addRow("answered in words") << QStringList{"T"} << "2" << "";
+    QTest::addRow("several parts") << QStringList{"Q", "Q"} << "2" << "";
 }
 
 void TestPaperContent::pageMarks()
 {
     QFETCH(QStringList, kinds);
     QFETCH(QString, answer);
-    QFETCH(bool, locked);
     QFETCH(QString, mark);
-    QCOMPARE(OptionChoice::PageMark(OptionChoice::IsOptionQuestion(kinds), answer, locked), mark);
+    QCOMPARE(OptionChoice::PageMark(OptionChoice::IsOptionQuestion(kinds), answer), mark);
 }
 
 void TestPaperContent::optionLinks()
@@ -379,7 +375,7 @@ void TestPaperContent::optionLinks()
     // Only the links of the options choose; the page's marks do not.
     QCOMPARE(OptionChoice::OptionOfFragment(QStringLiteral("choice-1")), 1);
     QCOMPARE(OptionChoice::OptionOfFragment(QStringLiteral("choice-4")), 4);
-    for (const char *other : {"choice-0", "choice-5", "choice-12", "chosen-2", "choice-", "2", ""})
+    for (const char *other : {"choice-0", "choice-5", "choice-12", "choice-", "chose-2", "2", ""})
         QCOMPARE(OptionChoice::OptionOfFragment(QString::fromLatin1(other)), 0);
 }
 

@@ -520,7 +520,6 @@ void PaperWindow::showMarkedDisplay()
     FillAnswerSheet();
     ShowAnswerFrames();
     showMarkedStatus();
-    updatePageMark();
     Timer1_Timer();
 }
 
@@ -546,10 +545,8 @@ void PaperWindow::updatePageMark()
 {
     if (!m_browser || m_currentPageFile.isEmpty())
         return;
-    const QLineEdit *box = m_sheet->answerBox(1);
     m_browser->setPageMark(m_currentPageFile,
-                           OptionChoice::PageMark(isOptionQuestion(), box->text(),
-                                                  isMarked() || box->isReadOnly()));
+                           OptionChoice::PageMark(isOptionQuestion(), m_sheet->answerBox(1)->text()));
 }
 
 void PaperWindow::openRemainingList()

@@ -22,17 +22,6 @@ table { border-collapse: collapse; margin: 0.6em auto 1.1em auto; max-width: 100
 th, td { border: 1px solid #9fb8d6; padding: 0.35em 0.9em; text-align: left; vertical-align: top; }
 th { background: #dfeaf8; color: #16385f; font-weight: bold; }
 tr:nth-child(even) td { background: #f4f8fd; }
-ol.options { list-style: none; margin: 0.9em 0 0 0; padding: 0; }
-ol.options li { margin: 0 0 0.5em 0; max-width: 36em; }
-a.option { display: flex; padding: 0.3em 0.7em; color: inherit; text-decoration: none;
-  background: #f3f7fc; border: 2px solid #dbe6f3; border-radius: 8px; cursor: pointer;
-  -webkit-user-drag: none; }
-a.option:hover { background: #e3eefb; border-color: #8fb3e3; }
-a.option:focus-visible { outline: 3px solid #f08c00; outline-offset: 2px; }
-.mark { position: fixed; top: 0; left: 0; }
-.lock:target ~ ol.options a.option { cursor: default; }
-.lock:target ~ ol.options a.option:hover { background: #f3f7fc; border-color: #dbe6f3; }
-.num { flex: none; width: 2.8em; font-weight: bold; color: #1f5fae; }
 .part { display: flex; margin: 0.9em 0 0 0; }
 .body > :last-child { margin-bottom: 0; }
 .label { flex: none; min-width: 2.8em; padding-right: 0.5em; font-weight: bold; color: #1f5fae; white-space: nowrap; }
@@ -70,44 +59,32 @@ QString blocksHtml(const QList<Block> &blocks, int id)
     return out;
 }
 
-// The options of a multiple-choice question. Each is a link the view
-// catches: a click chooses it. The chosen one is drawn through the page's
-// fragment (#choice-N, or #chosen-N when the page takes no clicks), which
-// targets one of the marks; they are fixed in place, so targeting one never
-// scrolls the page.
-QString optionsCss(int count)
-{
-    QStringList chosen, chosenNumber;
-    for (int n = 1; n <= count; ++n) {
-        for (const char *mark : {"choice", "chosen"}) {
-            const QString option = QStringLiteral("#%1-%2:target ~ ol.options > li:nth-child(%2) > a")
-                                       .arg(QLatin1String(mark))
-                                       .arg(n);
-            chosen << option;
-            chosenNumber << option + QStringLiteral(" .num");
-        }
-    }
-    return chosen.join(QStringLiteral(",\n"))
-           + QStringLiteral(" { background: #ffe9a6; border-color: #d98e04; }\n")
-           + chosenNumber.join(QStringLiteral(",\n")) + QStringLiteral(" { color: #9a5a00; }\n");
-}
+// The options of a multiple-choice question, each a link the view catches:
+// a click chooses it. The chosen one is drawn through the page's fragment,
+// "#choice-N", which targets the mark before option N's link; marks are
+// fixed in place, so targeting one never scrolls the page. Only these pages
+// carry these rules.
+const char kOptionsStyle[] = R"(ol.options { list-style: none; margin: 0.9em 0 0 0; padding: 0; }
+ol.options li { margin: 0 0 0.5em 0; max-width: 36em; }
+ol.options li > span { position: fixed; }
+ol.options a { display: flex; padding: 0.3em 0.7em; color: inherit; text-decoration: none;
+  background: #f3f7fc; border: 2px solid #dbe6f3; border-radius: 8px; -webkit-user-drag: none; }
+ol.options a:hover { background: #e3eefb; border-color: #8fb3e3; }
+ol.options a:focus-visible { outline: 3px solid #f08c00; outline-offset: 2px; }
+ol.options :target + a { background: #ffe9a6; border-color: #d98e04; }
+.num { flex: none; width: 2.8em; font-weight: bold; color: #1f5fae; }
+:target + a .num { color: #9a5a00; }
+)";
 
 QString optionsHtml(const QStringList &options)
 {
-    const int count = static_cast<int>(options.size());
-    QString out;
-    for (int n = 0; n <= count; ++n)
-        out += QStringLiteral("<span class=\"mark\" id=\"choice-%1\"></span>"
-                              "<span class=\"mark lock\" id=\"chosen-%1\"></span>\n")
-                   .arg(n);
-    out += QStringLiteral("<ol class=\"options\">\n");
-    for (int i = 0; i < count; ++i)
-        out += QStringLiteral("<li><a class=\"option\" href=\"#choice-%1\"><span class=\"num\">(%1)</span>"
-                              "<span>")
+    QString out = QStringLiteral("<ol class=\"options\">\n");
+    for (int i = 0; i < options.size(); ++i)
+        out += QStringLiteral("<li><span id=\"choice-%1\"></span><a href=\"#choice-%1\">"
+                              "<span class=\"num\">(%1)</span><span>")
                    .arg(i + 1)
                + InlineText::toHtml(options[i]) + QStringLiteral("</span></a></li>\n");
-    out += QStringLiteral("</ol>\n");
-    return out;
+    return out + QStringLiteral("</ol>\n");
 }
 
 } // namespace
@@ -133,7 +110,7 @@ QString PageHtml::build(const Question &q, int id)
                        .arg(id);
     html += QString::fromUtf8(kStyle);
     if (q.multipleChoice)
-        html += optionsCss(static_cast<int>(q.options.size()));
+        html += QString::fromUtf8(kOptionsStyle);
     html += QStringLiteral("</style>\n</head>\n<body>\n<div class=\"question\">\n");
     html += blocksHtml(q.stem, id);
     if (q.multipleChoice) {

@@ -28,13 +28,11 @@ int OptionOfFragment(const QString &fragment)
     return optionNumber(fragment.mid(prefix.size()));
 }
 
-QString PageMark(bool optionQuestion, const QString &answer, bool locked)
+QString PageMark(bool optionQuestion, const QString &answer)
 {
-    if (!optionQuestion)
-        return QString();
     // An answer stored before the box took digits only is shown unchosen.
-    const int n = optionNumber(answer.trimmed());
-    return (locked ? QStringLiteral("chosen-") : QStringLiteral("choice-")) + QString::number(n);
+    return optionQuestion ? QStringLiteral("choice-") + QString::number(optionNumber(answer.trimmed()))
+                          : QString();
 }
 
 bool IsOptionDigit(const QString &text)

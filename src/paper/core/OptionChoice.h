@@ -3,12 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// Answering a multiple-choice question on its page. The page marks its
-// options with fragment targets: "#choice-N" draws option N chosen on a page
-// that takes clicks, "#chosen-N" on one that does not (a marked attempt, a
-// part locked in a second attempt), where the options also stop reacting to
-// the pointer; N = 0 marks none. Each option is a link to "#choice-N", which
-// the view catches and never follows.
+// Answering a multiple-choice question on its page. Each option is a link
+// to "#choice-N", which the view catches and never follows; the page shown
+// with the fragment "#choice-N" draws option N chosen, "#choice-0" none.
 namespace OptionChoice
 {
 
@@ -20,7 +17,7 @@ bool IsOptionQuestion(const QStringList &kinds);
 int OptionOfFragment(const QString &fragment);
 // The fragment a page is shown with for the answer `answer` (as the box
 // holds it) of an option question; empty for any other question.
-QString PageMark(bool optionQuestion, const QString &answer, bool locked);
+QString PageMark(bool optionQuestion, const QString &answer);
 // A key the answer box of an option question takes: the digit of an option.
 bool IsOptionDigit(const QString &text);
 
