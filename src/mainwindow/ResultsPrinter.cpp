@@ -75,7 +75,11 @@ bool ResultsPrinter::ask(const QString &title, bool setupOnly)
     if (!setupOnly)
         options |= QAbstractPrintDialog::PrintShowPageSize;
     dialog.setOptions(options);
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // Without a window manager nothing hands activation back.
+    if (m_window && m_window->isVisible())
+        m_window->activateWindow();
+    return accepted;
 }
 
 ResultsPrinter::Outcome ResultsPrinter::PrintResults(const QList<ResultsListing::Line> &lines,

@@ -1,5 +1,7 @@
 #include "SystemMessageBox.h"
 
+#include <QWidget>
+
 #include <utility>
 
 namespace
@@ -19,6 +21,10 @@ void SystemMessageBox::show(QWidget *parent, QMessageBox::Icon icon, const QStri
     }
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
+    // Without a window manager nothing hands activation back, and the keys
+    // would go nowhere.
+    if (parent && parent->window()->isVisible())
+        parent->window()->activateWindow();
 }
 
 void SystemMessageBox::setRecording(bool on)

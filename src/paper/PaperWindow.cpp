@@ -74,7 +74,11 @@ bool runPrintDialog(QPrinter *printer, QWidget *parent)
         return printDialogSeam(printer, parent);
     QPrintDialog dialog(printer, parent);
     dialog.setWindowTitle(PrintTitle);
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // Without a window manager nothing hands activation back.
+    if (parent->isVisible())
+        parent->activateWindow();
+    return accepted;
 }
 
 // Toolbar button n (1..6) and the key that does what it does.
