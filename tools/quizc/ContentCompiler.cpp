@@ -1,15 +1,10 @@
 #include "ContentCompiler.h"
 
-#include "PageArchive.h"
-#include "PageHtml.h"
-#include "PaperParser.h"
 #include "ShippedStructure.h"
-#include "TextCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 
@@ -19,7 +14,6 @@ namespace {
 
 constexpr int kMaxTopics = 10;
 constexpr int kMaxPapers = 50;
-constexpr int kMaxPaperSlots = 80;
 constexpr int kLastQuestionId = 29999;
 
 QByteArray readFile(const QString &path, bool *ok)
@@ -27,32 +21,6 @@ QByteArray readFile(const QString &path, bool *ok)
     QFile f(path);
     *ok = f.open(QIODevice::ReadOnly);
     return *ok ? f.readAll() : QByteArray();
-}
-
-QString record(const QString &key, const QStringList &values)
-{
-    QString line = QLatin1Char('#') + key + QLatin1Char('#');
-    for (const QString &v : values)
-        line += QLatin1Char('>') + v;
-    return line;
-}
-
-// A text resource: "..." framing lines, CR LF after every line.
-QByteArray framed(const QStringList &lines)
-{
-    QString text = QStringLiteral("...\r\n");
-    for (const QString &l : lines)
-        text += l + QStringLiteral("\r\n");
-    text += QStringLiteral("...\r\n");
-    return TextCodec::toCp1252(text);
-}
-
-// A results template: framed the same way but without the final CR LF.
-QByteArray framedTemplate(const QStringList &lines)
-{
-    QByteArray bytes = framed(lines);
-    bytes.chop(2);
-    return bytes;
 }
 
 int wholeValue(const ConfigFile &config, const QString &key, int max, Diagnostics &diag)
@@ -77,7 +45,7 @@ bool ContentCompiler::compile(const QString &quizDir)
     m_dir = quizDir;
     m_papers.clear();
     m_resources.clear();
-    m_pictures.clear();
+    m_source = std::make_unique<ModuleSource>(m_diag, QDir(quizDir).filePath(QStringLiteral("pictures")));
 
     const QString configPath = QDir(quizDir).filePath(QStringLiteral("config.txt"));
     bool ok = false;
@@ -115,33 +83,11 @@ bool ContentCompiler::compile(const QString &quizDir)
 
 QList<Paper> ContentCompiler::readModule(int module)
 {
-    static const QRegularExpression paperName(QStringLiteral("^paper(\\d+)\\.txt$"));
-    const QDir dir(QDir(m_dir).filePath(QStringLiteral("module%1").arg(module)));
-    QMap<int, Paper> byKey;
-    for (const QString &name : dir.entryList({QStringLiteral("paper*.txt")}, QDir::Files, QDir::Name)) {
-        const QString path = dir.filePath(name);
-        const auto m = paperName.match(name);
-        const int key = m.hasMatch() && m.captured(1).size() == 3 ? m.captured(1).toInt() : 0;
-        if (key < 101 || key > 100 + kMaxPapers) {
-            m_diag.error(path, 1, QStringLiteral("paper files are named paper101.txt to paper150.txt"));
-            continue;
-        }
-        bool ok = false;
-        const QByteArray bytes = readFile(path, &ok);
-        if (!ok) {
-            m_diag.error(path, 1, QStringLiteral("cannot read the paper"));
-            continue;
-        }
-        PaperParser parser(m_diag);
-        Paper paper = parser.parse(path, key, bytes);
-        if (const int total = slotCountOf(paper); total > kMaxPaperSlots)
-            m_diag.error(path, 1, QStringLiteral("paper has %1 answer slots; at most %2").arg(total).arg(kMaxPaperSlots));
-        checkPictures(paper);
-        if (m_options.shipped && module == ShippedStructure::kModule)
+    const QList<Paper> papers = m_source->readPapers(QDir(m_dir).filePath(QStringLiteral("module%1").arg(module)));
+    if (m_options.shipped && module == ShippedStructure::kModule)
+        for (const Paper &paper : papers)
             checkShippedShape(paper);
-        byKey.insert(key, paper);
-    }
-    return byKey.values();
+    return papers;
 }
 
 void ContentCompiler::checkShippedShape(const Paper &paper)
@@ -187,57 +133,6 @@ void ContentCompiler::checkShippedShape(const Paper &paper)
                                    .arg(i + 1));
         }
     }
-}
-
-void ContentCompiler::checkPictures(const Paper &paper)
-{
-    for (const Question &q : paper.questions) {
-        QList<const Block *> blocks;
-        for (const Block &b : q.stem)
-            blocks.append(&b);
-        for (const Part &p : q.parts)
-            for (const Block &b : p.blocks)
-                blocks.append(&b);
-        for (const Block *b : blocks)
-            if (b->type == Block::Picture)
-                checkPicture(paper.path, b->line, b->picture);
-    }
-}
-
-void ContentCompiler::checkPicture(const QString &file, int line, const QString &name)
-{
-    if (m_pictures.contains(name))
-        return;
-    const QDir dir(QDir(m_dir).filePath(QStringLiteral("pictures")));
-    if (!dir.exists(name)) {
-        QString hint;
-        for (const QString &other : dir.entryList(QDir::Files))
-            if (other.compare(name, Qt::CaseInsensitive) == 0)
-                hint = QStringLiteral("; did you mean %1?").arg(other);
-        m_diag.error(file, line, QStringLiteral("picture %1 does not exist in pictures/%2").arg(name, hint));
-        return;
-    }
-    bool ok = false;
-    const QByteArray bytes = readFile(dir.filePath(name), &ok);
-    QXmlStreamReader xml(bytes);
-    bool svgRoot = false;
-    while (ok && !xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && !svgRoot) {
-            svgRoot = xml.name() == u"svg";
-            if (!svgRoot)
-                break;
-        }
-    }
-    if (!ok || xml.hasError() || !svgRoot) {
-        const QString why = !ok ? QStringLiteral("cannot be read")
-                          : xml.hasError() ? QStringLiteral("is not well-formed (%1 at its line %2)")
-                                                 .arg(xml.errorString())
-                                                 .arg(xml.lineNumber())
-                                           : QStringLiteral("has no <svg> root element");
-        m_diag.error(file, line, QStringLiteral("picture %1 %2").arg(name, why));
-        return;
-    }
-    m_pictures.insert(name, bytes);
 }
 
 void ContentCompiler::checkModuleConfig(int module, const QList<Paper> &papers)
@@ -304,63 +199,7 @@ void ContentCompiler::emitModule(int module, const QList<Paper> &all, int &nextI
         if (p.key <= 100 + paperCount)
             papers.append(p);
     m_papers.insert(module, papers);
-
-    QStringList lists, keys, kinds, values;
-    QStringList marksEmpty(paperCount), marksZero(paperCount, QStringLiteral("0"));
-    QStringList answerLines;
-    for (const Paper &paper : papers) {
-        QStringList ids;
-        for (const Question &q : paper.questions) {
-            const int id = nextId++;
-            if (id > kLastQuestionId) {
-                m_diag.error(paper.path, q.line, QStringLiteral("more questions than page ids below 30000"));
-                return;
-            }
-            const QString key = QString::number(id);
-            ids.append(key);
-            QStringList k, t, v;
-            for (const Slot &s : slotsOf(q)) {
-                k.append(s.key);
-                t.append(s.kind);
-                v.append(QString::number(s.value));
-            }
-            keys.append(record(key, k));
-            kinds.append(record(key, t));
-            values.append(record(key, v));
-
-            QList<PageArchive::Picture> pictures;
-            QStringList seen;
-            auto collect = [&](const QList<Block> &blocks) {
-                for (const Block &b : blocks)
-                    if (b.type == Block::Picture && !seen.contains(b.picture)) {
-                        seen.append(b.picture);
-                        pictures.append({b.picture, m_pictures.value(b.picture)});
-                    }
-            };
-            collect(q.stem);
-            for (const Part &p : q.parts)
-                collect(p.blocks);
-            m_resources.insert(id, PageArchive::build(id, PageHtml::build(q, id), pictures));
-        }
-        const QString paperKey = QString::number(paper.key);
-        lists.append(record(paperKey, ids));
-        answerLines.append(record(paperKey, QStringList(slotCountOf(paper))));
-    }
-
-    const int base = 30000 + 10 * module;
-    m_resources.insert(base + 2, framed(lists));
-    m_resources.insert(base + 3, framed(keys));
-    m_resources.insert(base + 4, framed(kinds));
-    m_resources.insert(base + 5, framed(values));
-
-    const int templates = 30100 + 10 * module;
-    m_resources.insert(templates + 1,
-                       framedTemplate({record(QStringLiteral("FSE"), marksEmpty), record(QStringLiteral("SSE"), marksEmpty),
-                                       record(QStringLiteral("LTM"), marksEmpty), record(QStringLiteral("CDD"), marksEmpty),
-                                       record(QStringLiteral("FST"), marksZero), record(QStringLiteral("SST"), marksZero)}));
-    for (int k = 2; k <= 5; ++k)
-        m_resources.insert(templates + k, framedTemplate(answerLines));
-    m_resources.insert(templates + 6, QByteArrayLiteral("#TRD#"));
+    m_source->emitResources(module, papers, paperCount, nextId, kLastQuestionId, m_resources);
 }
 
 bool ContentCompiler::write(const QString &outDir, QString *error) const

@@ -2,12 +2,15 @@
 
 #include "ConfigFile.h"
 #include "Diagnostics.h"
+#include "ModuleSource.h"
 #include "QuizModel.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QMap>
 #include <QString>
+
+#include <memory>
 
 // Turns a quiz source tree (config.txt, module<n>/paper<key>.txt,
 // pictures/*.svg) into the program's content resources by id: the
@@ -41,15 +44,13 @@ private:
     QList<Quiz::Paper> readModule(int module);
     void checkModuleConfig(int module, const QList<Quiz::Paper> &papers);
     void checkShippedShape(const Quiz::Paper &paper);
-    void checkPictures(const Quiz::Paper &paper);
-    void checkPicture(const QString &file, int line, const QString &name);
     void emitModule(int module, const QList<Quiz::Paper> &papers, int &nextId);
 
     Options m_options;
     QString m_dir;
     Diagnostics m_diag;
     ConfigFile m_config;
-    QHash<QString, QByteArray> m_pictures; // checked diagrams by file name
+    std::unique_ptr<ModuleSource> m_source;
     QMap<int, QList<Quiz::Paper>> m_papers;
     QMap<int, QByteArray> m_resources;
 };

@@ -3,7 +3,8 @@
 #include <QList>
 #include <QString>
 
-// Errors found in the quiz source, each tied to a file and a 1-based line.
+// Errors found in the quiz source, each tied to a file and a 1-based line
+// (0 for what concerns a whole folder).
 class Diagnostics
 {
 public:
@@ -11,7 +12,11 @@ public:
         QString file;
         int line = 0;
         QString message;
-        QString text() const { return file + QLatin1Char(':') + QString::number(line) + QStringLiteral(": ") + message; }
+        QString text() const
+        {
+            return file + (line > 0 ? QLatin1Char(':') + QString::number(line) : QString()) + QStringLiteral(": ")
+                   + message;
+        }
     };
 
     void error(const QString &file, int line, const QString &message) { m_entries.append({file, line, message}); }
