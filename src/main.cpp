@@ -2,13 +2,17 @@
 #include "ContentsLook.h"
 #include "ContentsPaperWindows.h"
 #include "FontConfigWarmUp.h"
+#include "ModuleCheck.h"
 #include "PictureCache.h"
 #include "StartupWorker.h"
 #include "Workspace.h"
+#include "frmPopUp.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QTextStream>
+#include <QTimer>
 
 #include <csignal>
 #include <memory>
@@ -16,6 +20,13 @@
 
 int main(int argc, char *argv[])
 {
+    // A teacher's check of a module folder needs no display.
+    if (const std::optional<QString> folder = ModuleCheck::requested(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        return ModuleCheck::run(*folder, out);
+    }
+
     // The web engine refuses to start as root unless its sandbox is off.
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -60,10 +71,15 @@ int main(int argc, char *argv[])
     const std::shared_ptr<PictureCache> pictures =
         PictureCache::forFolder(workspace.graphicsFolder());
     pictures->adopt(std::move(prepared.pictures));
+    TeacherModules::install(prepared.modules);
 
     Contents contents{workspace, std::move(prepared.config), Contents::WorkspaceReady{}};
     contents.setPaperWindows(std::make_unique<ContentsPaperWindows>());
     contents.Form_Load();
     contents.show();
+    if (const QString notice = TeacherModules::notice(prepared.modules.leftOut); !notice.isEmpty())
+        QTimer::singleShot(0, &contents, [&contents, notice] {
+            frmPopUp::CallPop(QLatin1String(TeacherModules::kNoticeTitle), notice, 1, &contents);
+        });
     return app.exec();
 }

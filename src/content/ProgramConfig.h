@@ -12,6 +12,7 @@ struct ModuleConfig {
     int topicCount = 0;     // at most 10
     int paperCount = 0;     // at most 50, five per topic
     QStringList topicNames; // topicCount entries
+    QString folder;         // a teacher's module: its folder's name; else empty
 
     bool present() const { return !label.isEmpty(); }
 };

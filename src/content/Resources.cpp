@@ -3,6 +3,8 @@
 #include "SafeFile.h"
 
 #include <QFile>
+#include <QHash>
+#include <QReadWriteLock>
 #include <QResource>
 
 #include <optional>
@@ -14,10 +16,24 @@ QString resourcePath(int id)
     return QStringLiteral(":/res/") + QString::number(id);
 }
 
+QReadWriteLock addedLock;
+QHash<int, QByteArray> added;
+
+std::optional<QByteArray> addedBytes(int id)
+{
+    const QReadLocker lock(&addedLock);
+    const auto it = added.constFind(id);
+    if (it == added.cend())
+        return std::nullopt;
+    return *it;
+}
+
 // The bytes of a resource, looked up once; nothing when there is no such
 // resource (an empty resource gives empty bytes).
 std::optional<QByteArray> resourceBytes(int id)
 {
+    if (std::optional<QByteArray> bytes = addedBytes(id))
+        return bytes;
     const QResource resource(resourcePath(id));
     if (!resource.isValid())
         return std::nullopt;
@@ -34,7 +50,29 @@ namespace Module3 {
 
 bool ResourceExists(int id)
 {
+    return addedBytes(id).has_value() || InProgramFile(id);
+}
+
+bool InProgramFile(int id)
+{
     return QFile::exists(resourcePath(id));
+}
+
+bool AddResources(const QMap<int, QByteArray> &resources)
+{
+    for (auto it = resources.cbegin(); it != resources.cend(); ++it)
+        if (InProgramFile(it.key()))
+            return false;
+    const QWriteLocker lock(&addedLock);
+    for (auto it = resources.cbegin(); it != resources.cend(); ++it)
+        added.insert(it.key(), it.value());
+    return true;
+}
+
+void RemoveAddedResources()
+{
+    const QWriteLocker lock(&addedLock);
+    added.clear();
 }
 
 QByteArray ResourceBytes(int id)

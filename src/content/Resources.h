@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 
 // Resources carried inside the program file, found by numeric id.
@@ -14,6 +15,13 @@ enum ExtractError : int {
 };
 
 bool ResourceExists(int id);
+// Whether the program file itself holds resource `id`.
+bool InProgramFile(int id);
+// Resources made at run time (a teacher's module folder), served as if they
+// were in the program file. Ids the program file already holds are refused:
+// false, and nothing is added.
+bool AddResources(const QMap<int, QByteArray> &resources);
+void RemoveAddedResources();
 QByteArray ResourceBytes(int id); // empty when absent
 
 // Writes resource `id` to `path`, so that the file holds exactly its bytes.

@@ -126,20 +126,25 @@ bool ResultsStore::storeSecondAttempt(MarksRows &rows, QStringList &resultLines,
     return writeMarks(rows);
 }
 
+bool ResetModuleResultsFiles(const Workspace &workspace, const ProgramConfig &config, int module)
+{
+    bool ok = true;
+    for (int k = ResultsStore::Marks; k <= ResultsStore::Trend; ++k) {
+        const auto stem = static_cast<ResultsStore::Stem>(k);
+        const QString file = workspace.file(ResultsStore::fileName(stem, module, config.code));
+        if (Module3::ExtractResource(ResultsStore::templateId(stem, module), QStringLiteral("Custom"),
+                                     file, true) != 0)
+            ok = false;
+    }
+    return ok;
+}
+
 bool ResetResultsFiles(const Workspace &workspace, const ProgramConfig &config)
 {
     bool ok = true;
-    for (int n = 1; n <= 3; ++n) {
-        if (!config.module(n).present())
-            continue;
-        for (int k = ResultsStore::Marks; k <= ResultsStore::Trend; ++k) {
-            const auto stem = static_cast<ResultsStore::Stem>(k);
-            const QString file = workspace.file(ResultsStore::fileName(stem, n, config.code));
-            if (Module3::ExtractResource(ResultsStore::templateId(stem, n), QStringLiteral("Custom"),
-                                         file, true) != 0)
-                ok = false;
-        }
-    }
+    for (int n = 1; n <= 3; ++n)
+        if (config.module(n).present() && !ResetModuleResultsFiles(workspace, config, n))
+            ok = false;
     return ok;
 }
 
@@ -151,7 +156,12 @@ void CheckResultsFiles(const Workspace &workspace, const ProgramConfig &config)
         for (int k = ResultsStore::Marks; k <= ResultsStore::Trend; ++k) {
             const auto stem = static_cast<ResultsStore::Stem>(k);
             if (!QFile::exists(workspace.file(ResultsStore::fileName(stem, n, config.code)))) {
-                ResetResultsFiles(workspace, config);
+                // A module from a folder that is new (or lost a file) starts
+                // afresh alone: the pupil's other results stay.
+                if (!config.module(n).folder.isEmpty())
+                    ResetModuleResultsFiles(workspace, config, n);
+                else
+                    ResetResultsFiles(workspace, config);
                 break;
             }
         }

@@ -66,6 +66,8 @@ private:
 // Returns false when any file could not be written (that file keeps its old
 // content).
 bool ResetResultsFiles(const Workspace &workspace, const ProgramConfig &config);
+// The six files of module `module` anew from its templates.
+bool ResetModuleResultsFiles(const Workspace &workspace, const ProgramConfig &config, int module);
 // Start-up check: resets all results files when any file of a present module
-// is missing.
+// is missing; a module from a teacher's folder has only its own reset.
 void CheckResultsFiles(const Workspace &workspace, const ProgramConfig &config);

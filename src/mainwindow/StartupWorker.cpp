@@ -3,13 +3,15 @@
 #include "PictureCache.h"
 #include "Startup.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 
 #include <system_error>
 #include <utility>
 
 StartupWorker::StartupWorker(Workspace workspace, QStringList pictures)
-    : m_workspace(std::move(workspace)), m_names(std::move(pictures))
+    : m_workspace(std::move(workspace)), m_names(std::move(pictures)),
+      m_programFile(QCoreApplication::applicationFilePath())
 {
     try {
         m_thread = std::thread([this] { run(); });
@@ -48,6 +50,7 @@ void StartupWorker::run()
     // The order of start-up: scratch files, pictures, configuration.
     Startup::PrepareWorkspace(m_workspace);
     m_result.config = ProgramConfig::read(m_workspace);
+    m_result.modules = TeacherModules::load(m_workspace, m_result.config, m_programFile);
     for (const QString &name : std::as_const(m_names))
         m_result.pictures.insert(name, PictureCache::decode(m_workspace.graphic(name)));
     m_done = true;

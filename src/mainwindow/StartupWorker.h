@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgramConfig.h"
+#include "TeacherModules.h"
 #include "Workspace.h"
 
 #include <QHash>
@@ -12,7 +13,8 @@
 // The file work of start-up, done on a thread of its own while the main
 // thread loads the window's fonts: the scratch files of an interrupted run
 // removed, the pictures written to Graphics, the configuration read, and the
-// pictures the main window shows first read back from their files. Meanwhile
+// pictures the main window shows first read back from their files, and the
+// teachers' module folders checked (or taken from their cache). Meanwhile
 // a second thread connects to the session bus, which the toolkit would
 // otherwise do on the main thread at the first text box.
 class StartupWorker
@@ -21,6 +23,7 @@ public:
     struct Result {
         ProgramConfig config;
         QHash<QString, QImage> pictures; // by file name; null when unreadable
+        TeacherModules::Outcome modules; // already part of `config`
     };
 
     StartupWorker(Workspace workspace, QStringList pictures);
@@ -36,6 +39,7 @@ private:
 
     Workspace m_workspace;
     QStringList m_names;
+    QString m_programFile;
     Result m_result;
     std::thread m_thread;
     std::thread m_busThread;

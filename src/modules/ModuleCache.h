@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ModuleFolder.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// A compiled module folder kept in the workspace, so that a folder is
+// compiled again only when it changed: the cache holds a fingerprint of the
+// folder's files (names, sizes, times) and of the program file.
+namespace ModuleCache {
+
+// Files of a cache are refused beyond this size.
+inline constexpr qint64 kMaxCacheBytes = 96 * 1024 * 1024;
+
+QByteArray fingerprint(const QString &folder, const QString &programFile);
+
+// The result stored for `fingerprint`; nothing when the cache is missing,
+// stale or damaged.
+std::optional<ModuleFolder::Result> read(const QString &cacheFile, const QByteArray &fingerprint);
+bool write(const QString &cacheFile, const QByteArray &fingerprint, const ModuleFolder::Result &result);
+
+} // namespace ModuleCache

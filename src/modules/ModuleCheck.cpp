@@ -1,0 +1,65 @@
+#include "ModuleCheck.h"
+
+#include "ModuleFolder.h"
+#include "ProgramConfig.h"
+#include "Workspace.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstring>
+
+namespace ModuleCheck {
+
+std::optional<QString> requested(int argc, char **argv)
+{
+    const std::size_t length = std::strlen(kOption);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], kOption) == 0)
+            return i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+        if (std::strncmp(argv[i], kOption, length) == 0 && argv[i][length] == '=')
+            return QString::fromLocal8Bit(argv[i] + length + 1);
+    }
+    return std::nullopt;
+}
+
+int run(const QString &folder, QTextStream &out)
+{
+    if (folder.isEmpty()) {
+        out << "usage: tessaly " << kOption << " FOLDER\n";
+        return 2;
+    }
+    const ModuleFolder::Result r = ModuleFolder::compile(folder);
+    QStringList problems;
+    for (const Diagnostics::Entry &e : r.problems)
+        problems.append(e.text());
+    if (r.ok) {
+        // The program's own modules keep their slots whatever the folders say.
+        QTemporaryDir scratch;
+        const ProgramConfig own =
+            scratch.isValid() ? ProgramConfig::read(Workspace(scratch.path())) : ProgramConfig();
+        const ModuleConfig &there = own.module(r.header.slot);
+        if (there.present())
+            problems.append(QStringLiteral("%1:%2: SLT is %3, but the program's own module \"%4\" fills slot %3; "
+                                           "give this module slot %5")
+                                .arg(QDir(folder).filePath(QLatin1String(ModuleFolder::kHeaderName)))
+                                .arg(r.header.slotLine)
+                                .arg(r.header.slot)
+                                .arg(there.label)
+                                .arg(4 - r.header.slot));
+    }
+    if (!problems.isEmpty()) {
+        for (const QString &p : std::as_const(problems))
+            out << p << '\n';
+        out << problems.size() << (problems.size() == 1 ? " mistake" : " mistakes")
+            << "; the program leaves this module out until they are corrected.\n";
+        return 1;
+    }
+    out << folder << ": no mistakes. \"" << r.header.label << "\" fills slot " << r.header.slot << " with "
+        << r.header.topics.size() << (r.header.topics.size() == 1 ? " topic, " : " topics, ")
+        << r.header.paperCount << " papers and " << r.questionCount << " questions.\n";
+    return 0;
+}
+
+} // namespace ModuleCheck
