@@ -3,6 +3,7 @@
 # peak memory, median of RUNS runs, for the program and for a minimal Qt
 # window, the two taken in turns in the same run.
 # Usage: bench/startup.sh [build-dir] (runs Xvfb itself when DISPLAY is unset)
+# MODULE=folder puts a teacher's module folder into the workspace's Modules.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$here/build}"
@@ -14,6 +15,9 @@ done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"; [ -n "${XVFB_PID:-}" ] && kill $XVFB_PID 2>/dev/null || true' EXIT
 cp "$build/bin/tessaly" "$build"/bin/libtessaly_browser.so "$work/"
+if [ -n "${MODULE:-}" ]; then
+  mkdir -p "$work/Modules" && cp -r "$MODULE" "$work/Modules/"
+fi
 # A first start writes the pictures and results files, as a pupil's first run.
 "$work/tessaly" >/dev/null 2>&1 & p=$!; sleep 3; kill $p 2>/dev/null || true; wait $p 2>/dev/null || true
 
