@@ -76,6 +76,8 @@ private:
         QStringList lines = store.readPaperLines(ResultsStore::FResults);
         QVERIFY(store.storeFirstAttempt(rows, lines, 1, {QString(QChar(0xFC))}, 1, score, "0:1:2", "08/12/2026"));
     }
+    // The example as module 1, its paper 1 marked; its files' bytes.
+    QByteArray startWithMarkedRevision(ProgramConfig &config);
     QByteArray moduleFiles(int module) const
     {
         QByteArray all;
@@ -366,13 +368,19 @@ void TestModules::erasingWithThreeModules()
         QVERIFY2(holdsTemplates(n), qPrintable(QString::number(n)));
 }
 
-void TestModules::vanishedFolderLeavesResultsUntouched()
+QByteArray TestModules::startWithMarkedRevision(ProgramConfig &config)
 {
-    const QString folder = addExample(QStringLiteral("revision"));
-    ProgramConfig config;
+    addExample(QStringLiteral("revision"));
     start(config);
     markFirstPaper(1, 5, QStringLiteral("75"));
-    const QByteArray revision = moduleFiles(1);
+    return moduleFiles(1);
+}
+
+void TestModules::vanishedFolderLeavesResultsUntouched()
+{
+    ProgramConfig config;
+    const QByteArray revision = startWithMarkedRevision(config);
+    const QString folder = QDir(modules()).filePath(QStringLiteral("revision"));
 
     QVERIFY(QDir(folder).removeRecursively());
     start(config);
@@ -390,11 +398,9 @@ void TestModules::vanishedFolderLeavesResultsUntouched()
 
 void TestModules::anotherFolderInTheSlotShelvesResults()
 {
-    const QString revision = addExample(QStringLiteral("revision"));
     ProgramConfig config;
-    start(config);
-    markFirstPaper(1, 5, QStringLiteral("75"));
-    const QByteArray kept = moduleFiles(1);
+    const QByteArray kept = startWithMarkedRevision(config);
+    const QString revision = QDir(modules()).filePath(QStringLiteral("revision"));
 
     // Another module's papers must not show the former one's scores.
     QVERIFY(QDir(revision).removeRecursively());

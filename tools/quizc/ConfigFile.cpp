@@ -1,9 +1,9 @@
 #include "ConfigFile.h"
 
+#include "SourceLines.h"
 #include "TextCodec.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 namespace {
 
@@ -33,23 +33,11 @@ bool ConfigFile::parse(const QString &path, const QByteArray &bytes, Diagnostics
     m_bytes.clear();
     const int before = int(diag.entries().size());
 
-    QList<QByteArray> raw = bytes.split('\n');
-    const bool finalBreak = bytes.endsWith('\n');
-    if (finalBreak)
-        raw.removeLast();
-    for (int i = 0; i < raw.size(); ++i) {
-        const int line = i + 1;
-        QByteArray rawLine = raw[i];
-        if (rawLine.endsWith('\r'))
-            rawLine.chop(1);
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = decoder.decode(rawLine);
-        if (decoder.hasError()) {
-            diag.error(path, line, QStringLiteral("line is not valid UTF-8"));
-            continue;
-        }
-        if (i == 0 && text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
+    // The stored file ends its last line as the source does.
+    const int lastLine = int(bytes.count('\n')) + (bytes.endsWith('\n') ? 0 : 1);
+    for (const SourceLine &source : sourceLines(path, bytes, diag)) {
+        const int line = source.number;
+        const QString &text = source.text;
         for (QChar c : text) {
             if (!TextCodec::isCp1252(c) || c.unicode() < 0x20) {
                 diag.error(path, line, QStringLiteral("character U+%1 is not in Windows-1252")
@@ -58,7 +46,7 @@ bool ConfigFile::parse(const QString &path, const QByteArray &bytes, Diagnostics
             }
         }
         m_bytes += TextCodec::toCp1252(text);
-        if (i + 1 < raw.size() || finalBreak)
+        if (line < lastLine || bytes.endsWith('\n'))
             m_bytes += "\r\n";
 
         if (text == u"..." || text.isEmpty() || separator.match(text).hasMatch())

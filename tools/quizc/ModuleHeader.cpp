@@ -1,8 +1,9 @@
 #include "ModuleHeader.h"
 
+#include "SourceLines.h"
+
 #include <QHash>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 namespace {
 
@@ -39,21 +40,9 @@ bool ModuleHeader::parse(const QString &path, const QByteArray &bytes, Diagnosti
     const int before = int(diag.entries().size());
     QHash<QString, QStringList> values;
 
-    const QList<QByteArray> raw = bytes.split('\n');
-    for (int i = 0; i < raw.size(); ++i) {
-        const int line = i + 1;
-        QByteArray rawLine = raw[i];
-        if (rawLine.endsWith('\r'))
-            rawLine.chop(1);
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = decoder.decode(rawLine);
-        if (decoder.hasError()) {
-            diag.error(path, line, QStringLiteral("line is not valid UTF-8"));
-            continue;
-        }
-        if (i == 0 && text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        text = text.trimmed();
+    for (const SourceLine &source : sourceLines(path, bytes, diag)) {
+        const int line = source.number;
+        const QString text = source.text.trimmed();
         if (text.isEmpty() || text.startsWith(u'%') || filler.match(text).hasMatch())
             continue;
         const auto m = recordLine.match(text);
