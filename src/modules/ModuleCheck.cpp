@@ -53,7 +53,7 @@ int run(const QString &folder, QTextStream &out)
         for (const QString &p : std::as_const(problems))
             out << p << '\n';
         out << problems.size() << (problems.size() == 1 ? " mistake" : " mistakes")
-            << "; the program leaves this module out until they are corrected.\n";
+            << ": the program leaves this module out until every one is corrected.\n";
         return 1;
     }
     out << folder << ": no mistakes. \"" << r.header.label << "\" fills slot " << r.header.slot << " with "
