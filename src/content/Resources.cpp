@@ -18,6 +18,7 @@ QString resourcePath(int id)
 
 QReadWriteLock addedLock;
 QHash<int, QByteArray> added;
+QList<std::shared_ptr<const void>> addedOwners;
 
 std::optional<QByteArray> addedBytes(int id)
 {
@@ -58,7 +59,7 @@ bool InProgramFile(int id)
     return QFile::exists(resourcePath(id));
 }
 
-bool AddResources(const QMap<int, QByteArray> &resources)
+bool AddResources(const QMap<int, QByteArray> &resources, std::shared_ptr<const void> owner)
 {
     for (auto it = resources.cbegin(); it != resources.cend(); ++it)
         if (InProgramFile(it.key()))
@@ -66,6 +67,8 @@ bool AddResources(const QMap<int, QByteArray> &resources)
     const QWriteLocker lock(&addedLock);
     for (auto it = resources.cbegin(); it != resources.cend(); ++it)
         added.insert(it.key(), it.value());
+    if (owner)
+        addedOwners.append(std::move(owner));
     return true;
 }
 
@@ -73,6 +76,7 @@ void RemoveAddedResources()
 {
     const QWriteLocker lock(&addedLock);
     added.clear();
+    addedOwners.clear();
 }
 
 QByteArray ResourceBytes(int id)

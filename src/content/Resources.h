@@ -4,6 +4,8 @@
 #include <QMap>
 #include <QString>
 
+#include <memory>
+
 // Resources carried inside the program file, found by numeric id.
 namespace Module3 {
 
@@ -19,8 +21,9 @@ bool ResourceExists(int id);
 bool InProgramFile(int id);
 // Resources made at run time (a teacher's module folder), served as if they
 // were in the program file. Ids the program file already holds are refused:
-// false, and nothing is added.
-bool AddResources(const QMap<int, QByteArray> &resources);
+// false, and nothing is added. `owner` is kept while they are: what their
+// bytes lie in, when they are not copies of their own.
+bool AddResources(const QMap<int, QByteArray> &resources, std::shared_ptr<const void> owner = {});
 void RemoveAddedResources();
 QByteArray ResourceBytes(int id); // empty when absent
 

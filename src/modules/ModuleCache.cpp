@@ -8,29 +8,33 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr quint32 kMagic = 0x54534d43; // "TSMC"
-constexpr quint32 kFormat = 1;
+constexpr quint32 kFormat = 2;
 
-void addFile(QCryptographicHash &hash, const QFileInfo &info)
+// A file by its name, size and times. Both times: an editor may keep the
+// modification time, but the change time follows every write.
+void addFile(QCryptographicHash &hash, const QString &path, const QString &name)
 {
-    QByteArray entry;
-    QDataStream ds(&entry, QIODevice::WriteOnly);
-    // Both times: an editor may keep the modification time, but the change
-    // time follows every write.
-    ds << info.fileName() << info.size()
-       << info.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()
-       << info.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch();
-    hash.addData(entry);
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return;
+    const qint64 facts[] = {qint64(st.st_size), qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec),
+                            qint64(st.st_ctim.tv_sec), qint64(st.st_ctim.tv_nsec)};
+    hash.addData(name.toUtf8());
+    hash.addData(QByteArrayView(reinterpret_cast<const char *>(facts), sizeof facts));
 }
 
 void addFolder(QCryptographicHash &hash, const QString &folder)
 {
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+    const QDir dir(folder);
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     hash.addData(QByteArray::number(files.size()));
-    for (const QFileInfo &info : files)
-        addFile(hash, info);
+    for (const QString &name : files)
+        addFile(hash, dir.filePath(name), name);
 }
 
 // A result read back must be one the compiler could have made.
@@ -64,26 +68,41 @@ QByteArray fingerprint(const QString &folder, const QString &programFile)
     hash.addData(QByteArray::number(kFormat));
     hash.addData(QFileInfo(folder).canonicalFilePath().toUtf8());
     // A new program may build other pages from the same papers.
-    addFile(hash, QFileInfo(programFile));
+    addFile(hash, programFile, QString());
     addFolder(hash, folder);
     addFolder(hash, QDir(folder).filePath(QStringLiteral("pictures")));
     return hash.result();
 }
 
-std::optional<ModuleFolder::Result> read(const QString &cacheFile, const QByteArray &fingerprint)
+std::optional<Cached> read(const QString &cacheFile, const QByteArray &fingerprint)
 {
-    QFile f(cacheFile);
-    if (f.size() > kMaxCacheBytes || !f.open(QIODevice::ReadOnly))
+    auto file = std::make_shared<QFile>(cacheFile);
+    const qint64 size = file->size();
+    if (size > kMaxCacheBytes || !file->open(QIODevice::ReadOnly))
         return std::nullopt;
-    QDataStream ds(&f);
+    // Mapped, a page is read from the disk only when a pupil opens it. The
+    // cache is only ever replaced whole, never changed in place, so the
+    // mapping stays as it was read.
+    const uchar *data = file->map(0, size);
+    std::shared_ptr<const void> backing = file;
+    if (!data) {
+        auto bytes = std::make_shared<QByteArray>(file->readAll());
+        if (bytes->size() != size)
+            return std::nullopt;
+        data = reinterpret_cast<const uchar *>(bytes->constData());
+        backing = bytes;
+    }
+    const QByteArray all = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    QDataStream ds(all);
     ds.setVersion(QDataStream::Qt_6_4);
     quint32 magic = 0, format = 0;
     QByteArray stored;
     ds >> magic >> format >> stored;
     if (ds.status() != QDataStream::Ok || magic != kMagic || format != kFormat || stored != fingerprint)
         return std::nullopt;
-    ModuleFolder::Result r;
-    qint32 slot = 0, slotLine = 0, paperCount = 0, questionCount = 0, problems = 0;
+    Cached cached;
+    ModuleFolder::Result &r = cached.result;
+    qint32 slot = 0, slotLine = 0, paperCount = 0, questionCount = 0, problems = 0, count = 0;
     ds >> r.ok >> r.header.label >> slot >> slotLine >> r.header.topics >> paperCount >> questionCount >> problems;
     r.header.slot = slot;
     r.header.slotLine = slotLine;
@@ -96,10 +115,30 @@ std::optional<ModuleFolder::Result> read(const QString &cacheFile, const QByteAr
         e.line = line;
         r.problems.append(e);
     }
-    ds >> r.resources;
-    if (ds.status() != QDataStream::Ok || !ds.atEnd() || !plausible(r))
+    ds >> count;
+    struct Entry {
+        qint32 id;
+        quint32 offset, length;
+    };
+    QList<Entry> index;
+    for (qint32 i = 0; i < count && ds.status() == QDataStream::Ok; ++i) {
+        Entry e{};
+        ds >> e.id >> e.offset >> e.length;
+        index.append(e);
+    }
+    if (ds.status() != QDataStream::Ok)
         return std::nullopt;
-    return r;
+    // The resources' bytes follow the index.
+    const qint64 start = ds.device()->pos();
+    for (const Entry &e : std::as_const(index)) {
+        if (qint64(e.offset) + e.length > size - start)
+            return std::nullopt;
+        r.resources.insert(e.id, QByteArray::fromRawData(all.constData() + start + e.offset, qsizetype(e.length)));
+    }
+    if (!plausible(r))
+        return std::nullopt;
+    cached.backing = std::move(backing);
+    return cached;
 }
 
 bool write(const QString &cacheFile, const QByteArray &fingerprint, const ModuleFolder::Result &r)
@@ -108,11 +147,18 @@ bool write(const QString &cacheFile, const QByteArray &fingerprint, const Module
     QDataStream ds(&bytes, QIODevice::WriteOnly);
     ds.setVersion(QDataStream::Qt_6_4);
     ds << kMagic << kFormat << fingerprint;
-    ds << r.ok << r.header.label << qint32(r.header.slot) << qint32(r.header.slotLine) << r.header.topics << qint32(r.header.paperCount)
-       << qint32(r.questionCount) << qint32(r.problems.size());
+    ds << r.ok << r.header.label << qint32(r.header.slot) << qint32(r.header.slotLine) << r.header.topics
+       << qint32(r.header.paperCount) << qint32(r.questionCount) << qint32(r.problems.size());
     for (const Diagnostics::Entry &e : r.problems)
         ds << e.file << qint32(e.line) << e.message;
-    ds << r.resources;
+    ds << qint32(r.resources.size());
+    quint32 offset = 0;
+    for (auto it = r.resources.cbegin(); it != r.resources.cend(); ++it) {
+        ds << qint32(it.key()) << offset << quint32(it.value().size());
+        offset += quint32(it.value().size());
+    }
+    for (const QByteArray &resource : r.resources)
+        bytes += resource;
     if (!QDir().mkpath(QFileInfo(cacheFile).path()))
         return false;
     // Made again from the folder when lost.

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // A compiled module folder kept in the workspace, so that a folder is
@@ -17,9 +18,17 @@ inline constexpr qint64 kMaxCacheBytes = 96 * 1024 * 1024;
 
 QByteArray fingerprint(const QString &folder, const QString &programFile);
 
+// A result read back. Its resources are not copied: they lie in the cache
+// file mapped into memory (or read whole where it cannot be mapped), which
+// `backing` keeps for as long as anyone holds it.
+struct Cached {
+    ModuleFolder::Result result;
+    std::shared_ptr<const void> backing;
+};
+
 // The result stored for `fingerprint`; nothing when the cache is missing,
 // stale or damaged.
-std::optional<ModuleFolder::Result> read(const QString &cacheFile, const QByteArray &fingerprint);
+std::optional<Cached> read(const QString &cacheFile, const QByteArray &fingerprint);
 bool write(const QString &cacheFile, const QByteArray &fingerprint, const ModuleFolder::Result &result);
 
 } // namespace ModuleCache

@@ -32,14 +32,14 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes)
     return SafeFile::write(path, bytes, SafeFile::Durability::Fast);
 }
 
-ModuleFolder::Result compiled(const QString &folder, const QString &cacheFile, const QString &programFile)
+ModuleCache::Cached compiled(const QString &folder, const QString &cacheFile, const QString &programFile)
 {
     const QByteArray fingerprint = ModuleCache::fingerprint(folder, programFile);
-    if (std::optional<ModuleFolder::Result> cached = ModuleCache::read(cacheFile, fingerprint))
-        return *cached;
-    ModuleFolder::Result result = ModuleFolder::compile(folder);
-    ModuleCache::write(cacheFile, fingerprint, result);
-    return result;
+    if (std::optional<ModuleCache::Cached> cached = ModuleCache::read(cacheFile, fingerprint))
+        return std::move(*cached);
+    ModuleCache::Cached made{ModuleFolder::compile(folder), {}};
+    ModuleCache::write(cacheFile, fingerprint, made.result);
+    return made;
 }
 
 // Moves the results files of `slot` that exist in `from` to `to`, where
@@ -135,8 +135,9 @@ Outcome load(const Workspace &workspace, ProgramConfig &config, const QString &p
             continue;
         }
         const QString path = modules.filePath(name);
-        const ModuleFolder::Result r =
+        const ModuleCache::Cached made =
             compiled(path, QDir(cacheDir).filePath(name + QLatin1String(kCacheSuffix)), programFile);
+        const ModuleFolder::Result &r = made.result;
         QStringList problems;
         QString reason;
         const int slot = r.header.slot;
@@ -172,6 +173,8 @@ Outcome load(const Workspace &workspace, ProgramConfig &config, const QString &p
             m.topicNames = r.header.topics;
             m.folder = name;
             out.resources.insert(r.resources);
+            if (made.backing)
+                out.backing.append(made.backing);
             adoptSlot(workspace, config.code, slot, name);
         }
 
@@ -190,7 +193,8 @@ Outcome load(const Workspace &workspace, ProgramConfig &config, const QString &p
 void install(const Outcome &outcome)
 {
     // The clash was looked for when the modules were taken.
-    Module3::AddResources(outcome.resources);
+    Module3::AddResources(outcome.resources,
+                          std::make_shared<const QList<std::shared_ptr<const void>>>(outcome.backing));
 }
 
 QString notice(const QList<LeftOut> &leftOut)

@@ -8,6 +8,8 @@
 #include <QMap>
 #include <QString>
 
+#include <memory>
+
 // Modules a teacher adds without rebuilding the program: folders in
 // "Modules" of the workspace, each holding module.txt, its papers and its
 // pictures (ModuleFolder). At start each folder is checked and compiled, or
@@ -31,6 +33,7 @@ struct LeftOut {
 
 struct Outcome {
     QMap<int, QByteArray> resources; // of every module taken
+    QList<std::shared_ptr<const void>> backing; // what cached resources lie in
     QList<LeftOut> leftOut;
 };
 
