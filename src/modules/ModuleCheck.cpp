@@ -1,5 +1,6 @@
 #include "ModuleCheck.h"
 
+#include "ContentWarnings.h"
 #include "ModuleFolder.h"
 #include "ProgramConfig.h"
 #include "Workspace.h"
@@ -56,7 +57,17 @@ int run(const QString &folder, QTextStream &out)
             << ": the program leaves this module out until every one is corrected.\n";
         return 1;
     }
-    out << folder << ": no mistakes. \"" << r.header.label << "\" fills slot " << r.header.slot << " with "
+    // Doubts that leave the module in use, as the build lists them for the
+    // program's own papers.
+    const QList<ContentWarnings::Warning> warnings =
+        ContentWarnings::check(r.papers, QDir(folder).filePath(QStringLiteral("pictures")));
+    for (const ContentWarnings::Warning &w : warnings)
+        out << w.text() << '\n';
+    out << folder << ": no mistakes";
+    if (!warnings.isEmpty())
+        out << " (" << warnings.size() << (warnings.size() == 1 ? " warning" : " warnings")
+            << " above: worth a look, but the module is used as it is)";
+    out << ". \"" << r.header.label << "\" fills slot " << r.header.slot << " with "
         << r.header.topics.size() << (r.header.topics.size() == 1 ? " topic, " : " topics, ")
         << r.header.paperCount << " papers and " << r.questionCount << " questions.\n";
     return 0;

@@ -47,7 +47,8 @@ ModuleFolder::Result ModuleFolder::compile(const QString &dirPath)
     limits.maxPictureBytes = kMaxPictureBytes;
     limits.confineTo = real;
     ModuleSource source(diag, dir.filePath(QStringLiteral("pictures")), limits);
-    const QList<Paper> papers = source.readPapers(dirPath);
+    result.papers = source.readPapers(dirPath);
+    const QList<Paper> &papers = result.papers;
     if (source.bytesRead() > kMaxTotalBytes)
         diag.error(dirPath, 0, QStringLiteral("the papers and pictures come to %1 MB; at most %2 MB")
                                    .arg(source.bytesRead() / (1024 * 1024))

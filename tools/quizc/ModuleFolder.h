@@ -2,6 +2,7 @@
 
 #include "Diagnostics.h"
 #include "ModuleHeader.h"
+#include "QuizModel.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -32,6 +33,7 @@ public:
         ModuleHeader header;
         int questionCount = 0;
         QMap<int, QByteArray> resources; // by id; empty unless ok
+        QList<Quiz::Paper> papers;       // as read, for a closer look; not cached
         QList<Diagnostics::Entry> problems;
     };
 
