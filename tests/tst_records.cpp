@@ -25,6 +25,7 @@ private slots:
     void valuesForFiveCharacterKeysFlattenInKeyOrder();
     void replaceKeyLineDropsTemplateFraming();
     void replaceKeyLineWithNoValues();
+    void replaceKeyLineNeverWritesBlankLines();
     void writeMarksFileWritesSixLines();
     void highBytesRoundTrip();
     void clearAnswerText_data();
@@ -54,6 +55,9 @@ void TestRecords::readKeyText_data()
     QTest::addRow("template without final CR LF") << QByteArray("...\r\n#COD#>TY\r\n...")
                                                   << "COD" << "TY";
     QTest::addRow("LF only") << QByteArray("#COD#>TY\n#NME#>X\n") << "NME" << "X";
+    // An editor's UTF-8 mark would shift every value of the first line.
+    QTest::addRow("byte-order mark") << QByteArray("\xEF\xBB\xBF#NME#>Tessaly\r\n") << "NME"
+                                     << "Tessaly";
 }
 
 void TestRecords::readKeyText()
@@ -155,6 +159,20 @@ void TestRecords::replaceKeyLineWithNoValues()
     QVERIFY(ReplaceKeyLine(lines, {}, QStringLiteral("1"), QStringLiteral("101"), 1, 0, path));
     QCOMPARE(TestFiles::read(path), QByteArray("#101#>\r\n"));
     QVERIFY(!ReplaceKeyLine(lines, {}, QStringLiteral("9"), QStringLiteral("109"), 1, 0, path));
+}
+
+void TestRecords::replaceKeyLineNeverWritesBlankLines()
+{
+    // "102" before "101": the forward scan loses every line after "101".
+    const QString path = file("#102#>b\r\n#101#>a\r\n#103#>c\r\n");
+    QStringList lines = ReadPaperLines(path, 3);
+    QCOMPARE(lines, QStringList({"#101#>a", "", ""}));
+    QVERIFY(ReplaceKeyLine(lines, {"x"}, QStringLiteral("1"), QStringLiteral("101"), 3, 1, path));
+    // Each unread entry is still its key's record, so a later answer is read back.
+    QCOMPARE(TestFiles::read(path), QByteArray("#101#>x\r\n#102#>\r\n#103#>\r\n"));
+    lines = ReadPaperLines(path, 3);
+    QVERIFY(ReplaceKeyLine(lines, {"y"}, QStringLiteral("3"), QStringLiteral("103"), 3, 1, path));
+    QCOMPARE(SplitKeyLine(ReadPaperLines(path, 3).at(2), 1), QStringList{"y"});
 }
 
 void TestRecords::writeMarksFileWritesSixLines()

@@ -70,9 +70,10 @@ void TestSafeFile::targetThatIsAFolderFails()
 {
     const QString path = m_dir->filePath(QStringLiteral("trend2TY.txt"));
     QVERIFY(QDir().mkpath(path));
-    QString error;
-    QVERIFY(!SafeFile::write(path, "#TRD#\r\n", SafeFile::Durability::Durable, &error));
-    QVERIFY(!error.isEmpty());
+    SafeFile::Failure failure;
+    QVERIFY(!SafeFile::write(path, "#TRD#\r\n", SafeFile::Durability::Durable, &failure));
+    QVERIFY(!failure.what.isEmpty());
+    QVERIFY(!failure.noRoom());
     QVERIFY(QFileInfo(path).isDir());
     QVERIFY(leftovers().isEmpty());
 }

@@ -16,7 +16,8 @@ QStringList readLines(const QString &path)
         return {};
     const QByteArray bytes = file.readAll();
     QStringList lines;
-    qsizetype start = 0;
+    // Saved by an editor that marks UTF-8: the mark would shift the first line.
+    qsizetype start = bytes.startsWith(Module1::kByteOrderMark) ? 3 : 0;
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
         if (end < 0)
@@ -159,18 +160,24 @@ QString BuildKeyLine(const QString &key, const QStringList &values, int valueCou
     return line;
 }
 
-bool WriteLines(const QString &path, const QStringList &lines)
+QByteArray LinesBytes(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += TextCodec::toCp1252(line);
         bytes += "\r\n";
     }
-    return SafeFile::write(path, bytes);
+    return bytes;
+}
+
+bool WriteLines(const QString &path, const QStringList &lines, SafeFile::Failure *failure)
+{
+    return SafeFile::write(path, LinesBytes(lines), SafeFile::Durability::Durable, failure);
 }
 
 bool ReplaceKeyLine(QStringList &lines, const QStringList &values, const QString &lineIndex,
-                    const QString &key, int lineCount, int valueCount, const QString &path)
+                    const QString &key, int lineCount, int valueCount, const QString &path,
+                    SafeFile::Failure *failure)
 {
     while (lines.size() < lineCount)
         lines.append(QString());
@@ -179,16 +186,25 @@ bool ReplaceKeyLine(QStringList &lines, const QStringList &values, const QString
     if (!ok || index < 1 || index > lineCount)
         return false;
     lines[index - 1] = BuildKeyLine(key, values, valueCount);
-    return WriteLines(path, lines.mid(0, lineCount));
+    for (int b = 1; b <= lineCount; ++b) {
+        if (lines.at(b - 1).isEmpty())
+            lines[b - 1] = BuildKeyLine(QString::number(100 + b), {}, 0);
+    }
+    return WriteLines(path, lines.mid(0, lineCount), failure);
 }
 
-bool WriteMarksFile(const QList<QStringList> &rows, const QStringList &keys, int valueCount,
-                    const QString &path)
+QStringList MarksLines(const QList<QStringList> &rows, const QStringList &keys, int valueCount)
 {
     QStringList lines;
     for (int j = 0; j < 6; ++j)
         lines.append(BuildKeyLine(keys.value(j), rows.value(j), valueCount));
-    return WriteLines(path, lines);
+    return lines;
+}
+
+bool WriteMarksFile(const QList<QStringList> &rows, const QStringList &keys, int valueCount,
+                    const QString &path, SafeFile::Failure *failure)
+{
+    return WriteLines(path, MarksLines(rows, keys, valueCount), failure);
 }
 
 } // namespace Module1

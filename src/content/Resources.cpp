@@ -93,7 +93,10 @@ int ExtractResource(int id, const QString &type, const QString &path, bool durab
     if (!bytes)
         return ErrNoSuchResource;
     const auto durability = durable ? SafeFile::Durability::Durable : SafeFile::Durability::Fast;
-    return SafeFile::write(path, *bytes, durability) ? ExtractOk : ErrWriteFailed;
+    SafeFile::Failure failure;
+    if (SafeFile::write(path, *bytes, durability, &failure))
+        return ExtractOk;
+    return failure.noRoom() ? ErrDiskFull : ErrWriteFailed;
 }
 
 } // namespace Module3

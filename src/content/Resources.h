@@ -14,6 +14,7 @@ enum ExtractError : int {
     ExtractOk = 0,
     ErrNoSuchResource = 1814, // the resource with this id does not exist
     ErrWriteFailed = 75,      // the file could not be written (path or access)
+    ErrDiskFull = 61,         // no room left on the disk
 };
 
 bool ResourceExists(int id);

@@ -12,10 +12,12 @@
 
 namespace {
 
-bool fail(QString *error, const QString &what, int err)
+bool fail(SafeFile::Failure *failure, const QString &what, int err)
 {
-    if (error)
-        *error = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(err));
+    if (failure) {
+        failure->error = err;
+        failure->what = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(err));
+    }
     return false;
 }
 
@@ -51,23 +53,36 @@ mode_t defaultMode()
 
 namespace SafeFile {
 
-bool write(const QString &path, const QByteArray &bytes, Durability durability, QString *error)
+bool Failure::noRoom() const
+{
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
+}
+
+void syncFolder(const QString &folder)
+{
+    const int dfd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+}
+
+bool write(const QString &path, const QByteArray &bytes, Durability durability, Failure *failure)
 {
     const QFileInfo info(path);
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
-    const QByteArray folder = QFile::encodeName(info.absolutePath());
     if (info.isDir())
-        return fail(error, path, EISDIR);
+        return fail(failure, path, EISDIR);
 
     QByteArray tmpl = target + ".new-XXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
+    const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
     if (fd < 0)
-        return fail(error, path, errno);
+        return fail(failure, path, errno);
     ::fchmod(fd, defaultMode());
 
     bool ok = writeAll(fd, bytes);
     int err = errno;
-    if (ok && durability == Durability::Durable && ::fsync(fd) != 0) {
+    if (ok && durability != Durability::Fast && ::fsync(fd) != 0) {
         ok = false;
         err = errno;
     }
@@ -81,15 +96,10 @@ bool write(const QString &path, const QByteArray &bytes, Durability durability, 
     }
     if (!ok) {
         ::unlink(tmpl.constData());
-        return fail(error, path, err);
+        return fail(failure, path, err);
     }
-    if (durability == Durability::Durable) {
-        const int dfd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
-        if (dfd >= 0) {
-            ::fsync(dfd);
-            ::close(dfd);
-        }
-    }
+    if (durability == Durability::Durable)
+        syncFolder(info.absolutePath());
     return true;
 }
 
