@@ -23,32 +23,18 @@ AnswerFrameView Test1::frameView(int slot) const
                              slot, isMarked());
 }
 
-bool Test1::storeMarked(const MarkedAttempt &marked, const QString &timeTaken,
-                        const QString &date)
+SaveResult Test1::storeMarked(const MarkedAttempt &marked, const QString &timeTaken,
+                              const QString &date)
 {
-    bool ok;
-    if (marked.hasPercent()) {
-        ok = store().storeFirstAttempt(marksRows(), resultLines(), paper(), marked.results,
-                                       slotCount(), marked.percent, timeTaken, date);
-    } else {
-        // No percentage: the marks and times are kept, the trend gains nothing.
-        ok = store().storePaperValues(ResultsStore::FResults, resultLines(), paper(),
-                                      marked.results, slotCount());
-        MarksRows &rows = marksRows();
-        const int i = paper() - 1;
-        for (QStringList *row : {&rows.FSE, &rows.LTM, &rows.CDD, &rows.FST})
-            while (row->size() <= i)
-                row->append(QString());
-        rows.LTM[i] = timeTaken;
-        rows.CDD[i] = date;
-        rows.FST[i] = QStringLiteral("1");
-        ok = ok && store().writeMarks(rows);
-    }
-    if (ok) {
+    // Without a percentage the marks and times are kept; the trend gains nothing.
+    const SaveResult saved =
+        store().storeFirstAttempt(marksRows(), resultLines(), paper(), marked.results, slotCount(),
+                                  marked.hasPercent() ? marked.percent : QString(), timeTaken, date);
+    if (saved) {
         m_timeTaken = timeTaken;
         m_dateCompleted = date;
     }
-    return ok;
+    return saved;
 }
 
 void Test1::showMarkedStatus()

@@ -19,7 +19,7 @@ protected:
     ResultsStore::Stem resultsStem() const override { return ResultsStore::FResults; }
     void takeMarksRows(const MarksRows &rows) override;
     AnswerFrameView frameView(int slot) const override;
-    bool storeMarked(const MarkedAttempt &marked, const QString &timeTaken,
+    SaveResult storeMarked(const MarkedAttempt &marked, const QString &timeTaken,
                      const QString &date) override;
     void showMarkedStatus() override;
     void tickClock() override;

@@ -28,7 +28,7 @@ AnswerFrameView Test2::frameView(int slot) const
                               m_first, slot, isMarked());
 }
 
-bool Test2::storeMarked(const MarkedAttempt &marked, const QString &, const QString &)
+SaveResult Test2::storeMarked(const MarkedAttempt &marked, const QString &, const QString &)
 {
     // Time, date and trend belong to the first attempt.
     return store().storeSecondAttempt(marksRows(), resultLines(), paper(), marked.results,

@@ -21,7 +21,7 @@ protected:
     void takeMarksRows(const MarksRows &rows) override;
     const FirstAttempt &firstAttempt() const override { return m_first; }
     AnswerFrameView frameView(int slot) const override;
-    bool storeMarked(const MarkedAttempt &marked, const QString &timeTaken,
+    SaveResult storeMarked(const MarkedAttempt &marked, const QString &timeTaken,
                      const QString &date) override;
     void showMarkedStatus() override;
 

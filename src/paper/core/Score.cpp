@@ -25,7 +25,8 @@ QString tenthsText(qint64 tenths)
 
 QString OneDecimalText(double value)
 {
-    if (!std::isfinite(value))
+    // Far inside what the tenths' whole number can hold.
+    if (!std::isfinite(value) || std::fabs(value) > 1e9)
         return QString();
     const double y = value * 10.0;
     const double f = std::floor(y);
@@ -82,7 +83,7 @@ bool ParseScore(const QString &text, double *value)
     double v = c.toDouble(t, &ok);
     if (!ok && !t.contains(QLatin1Char('.')))
         v = c.toDouble(QString(t).replace(QLatin1Char(','), QLatin1Char('.')), &ok);
-    if (!ok || !std::isfinite(v))
+    if (!ok || !std::isfinite(v) || v < 0.0 || v > 100.0)
         return false;
     *value = v;
     return true;

@@ -13,7 +13,8 @@ namespace Score
 inline const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 
 // Rounds to one decimal place, halves to the even digit, and writes the
-// shortest form: 80, 66.7, 72.5, 0.
+// shortest form: 80, 66.7, 72.5, 0. "" for a value no score can reach (not
+// finite, or beyond a billion).
 QString OneDecimalText(double value);
 
 // score / total x 100 in the form above, computed exactly; "" when the
@@ -28,7 +29,9 @@ QString TimeTakenText(const QDateTime &start, const QDateTime &end);
 QString DateText(const QDate &date);
 
 // Reads a stored score ("66.7"; "66,7" from files written with a decimal
-// comma is read too). False for empty or non-numeric text.
+// comma is read too). False for empty or non-numeric text, and for a number
+// that is not finite or lies outside 0..100: such a value is damaged, never a
+// score.
 bool ParseScore(const QString &text, double *value);
 
 } // namespace Score
