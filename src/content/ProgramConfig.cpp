@@ -46,9 +46,11 @@ ProgramConfig ProgramConfig::readFile(const QString &path)
 ProgramConfig ProgramConfig::read(const Workspace &workspace)
 {
     const QString temp = workspace.file(QStringLiteral("temptext30000.txt"));
-    if (Module3::ExtractResource(kConfigResource, QStringLiteral("Custom"), temp) != 0) {
+    if (const int error = Module3::ExtractResource(kConfigResource, QStringLiteral("Custom"), temp)) {
         QFile::remove(temp);
-        return {};
+        ProgramConfig none;
+        none.extractError = error;
+        return none;
     }
     ProgramConfig config = readFile(temp);
     QFile::remove(temp);

@@ -22,6 +22,9 @@ struct ProgramConfig {
     QString name; // NME
     QString code; // COD
     std::array<ModuleConfig, 3> modules;
+    // Why read() found nothing: ExtractResource's error number, 0 when it
+    // wrote the file.
+    int extractError = 0;
 
     // n is 1..3; any other number gives an absent module.
     const ModuleConfig &module(int n) const;

@@ -103,11 +103,14 @@ void TrashPanel::ButTrash_Yes_Click()
 {
     if (m_state != State::Confirm)
         return;
-    const bool erased = m_eraser ? m_eraser() : false;
-    m_lbl3->setText(erased
-                        ? QStringLiteral("All your past results have been erased.")
-                        : QStringLiteral("Some of your past results could not be erased. "
-                                         "Close the program, start it again and try once more."));
+    const SaveResult erased = m_eraser ? m_eraser() : SaveResult();
+    m_lbl3->setText(erased ? QStringLiteral("All your past results have been erased.")
+                    : erased.noRoom
+                        ? QStringLiteral("There is no room left on the disk, so your past "
+                                         "results could not be erased. They are all kept.")
+                        : QStringLiteral("Your past results could not be erased. They are all "
+                                         "kept. Close the program, start it again and try "
+                                         "once more."));
     setState(State::Done);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResultsStore.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -30,15 +32,15 @@ public:
     // What Tab stops at: the buttons shown.
     QList<QWidget *> focusStops() const;
 
-    // Run on "Yes" before the panel shows Done; false when some results
-    // could not be erased, which the panel then says.
-    void setEraser(std::function<bool()> eraser) { m_eraser = std::move(eraser); }
+    // Run on "Yes" before the panel shows Done; what it came to is what the
+    // panel then says.
+    void setEraser(std::function<SaveResult()> eraser) { m_eraser = std::move(eraser); }
 
 private:
     void setState(State state);
 
     State m_state = State::Offer;
-    std::function<bool()> m_eraser;
+    std::function<SaveResult()> m_eraser;
     QLabel *m_lbl1 = nullptr;
     QLabel *m_lbl2 = nullptr;
     QLabel *m_lbl3 = nullptr;

@@ -46,6 +46,12 @@ const QString OpenTitle = QStringLiteral("Open Paper");
 const QString PrintTitle = QStringLiteral("Print Question");
 const QString SaveTitle = QStringLiteral("Quorvane");
 
+QString NoRoomToOpen()
+{
+    return QStringLiteral("There is no room left on the disk to show this paper. Please ask your "
+                          "teacher to make some room.");
+}
+
 FrameStyle paperStyle(bool secondAttempt)
 {
     FrameStyle style;
@@ -288,6 +294,8 @@ bool PaperWindow::Form_Load()
     const bool fits = std::all_of(m_content.partsPerQuestion.begin(),
                                   m_content.partsPerQuestion.end(),
                                   [](int parts) { return parts >= 1 && parts <= 20; });
+    if (m_content.noRoom)
+        return fail(NoRoomToOpen());
     if (!m_content.isUsable() || !fits || m_content.slotCount() > 80)
         return fail(QStringLiteral("This paper cannot be opened: its questions could not be "
                                    "unpacked from the program."));
@@ -312,8 +320,10 @@ bool PaperWindow::Form_Load()
     layoutPaper();
     // Started early: the page loads while the rest is read.
     if (!ShowQuestionPage())
-        return fail(QStringLiteral("This paper cannot be opened: its first question page could "
-                                   "not be unpacked into the program folder."));
+        return fail(m_pageNoRoom ? NoRoomToOpen()
+                                 : QStringLiteral("This paper cannot be opened: its first question "
+                                                  "page could not be unpacked into the program "
+                                                  "folder."));
 
     readStoredAttempt();
     FillAnswerSheet();
@@ -365,16 +375,20 @@ bool PaperWindow::ShowQuestionPage()
     const QString id = m_content.questionIds.value(m_question - 1).trimmed();
     m_currentPageFile = workspace().file(QStringLiteral("temppaper") + id + QStringLiteral(".mht"));
     m_currentPageId = id.toInt();
-    const bool ok = m_currentPageId > 0
-                    && Module3::ExtractResource(m_currentPageId, QStringLiteral("Custom"),
-                                                m_currentPageFile) == Module3::ExtractOk;
+    const int error = m_currentPageId > 0 ? Module3::ExtractResource(m_currentPageId,
+                                                                     QStringLiteral("Custom"),
+                                                                     m_currentPageFile)
+                                          : int(Module3::ErrNoSuchResource);
+    const bool ok = error == Module3::ExtractOk;
+    m_pageNoRoom = error == Module3::ErrDiskFull;
     if (ok) {
         updatePageMark();
         m_browser->navigateTo(m_currentPageFile);
     } else {
         // Never the previous question's page under this question's number.
         QFile::remove(m_currentPageFile);
-        m_browser->showNotice(QStringLiteral("This question page could not be shown."));
+        m_browser->showNotice(m_pageNoRoom ? NoRoomToOpen()
+                                           : QStringLiteral("This question page could not be shown."));
     }
     return ok;
 }
@@ -409,11 +423,14 @@ void PaperWindow::CollectAnswers()
 
 bool PaperWindow::storeAnswers()
 {
-    if (m_store->storePaperValues(answersStem(), m_answerLines, paper(), m_answers, slotCount()))
+    const SaveResult saved =
+        m_store->storePaperValues(answersStem(), m_answerLines, paper(), m_answers, slotCount());
+    if (saved)
         return true;
     frmPopUp::CallPop(SaveTitle,
-                      QStringLiteral("Your answers could not be saved. Check that the program "
-                                     "folder can be written."),
+                      saved.noRoom ? NoRoomMessage()
+                                   : QStringLiteral("Your answers could not be saved. Check that "
+                                                    "the program folder can be written."),
                       1, this);
     return false;
 }
@@ -498,13 +515,15 @@ void PaperWindow::MarkPaper()
                               QStringLiteral("This paper has no marks to give, so it gets no "
                                              "score."),
                               1, this);
-        if (!storeMarked(marked, timeTaken, date)) {
+        if (const SaveResult saved = storeMarked(marked, timeTaken, date); !saved) {
             // Show only what the files now hold.
             readStoredAttempt();
             frmPopUp::CallPop(MarkingTitle,
-                              QStringLiteral("Your results could not be saved. Check that the "
-                                             "program folder can be written, then mark the "
-                                             "paper again."),
+                              saved.noRoom
+                                  ? NoRoomMessage()
+                                  : QStringLiteral("Your results could not be saved. Check that "
+                                                   "the program folder can be written, then mark "
+                                                   "the paper again."),
                               1, this);
             if (!isMarked()) {
                 Timer1_Timer();

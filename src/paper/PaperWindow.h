@@ -105,7 +105,7 @@ protected:
     // The slots already correct: none in a first attempt.
     virtual const FirstAttempt &firstAttempt() const;
     virtual AnswerFrameView frameView(int slot) const = 0;
-    virtual bool storeMarked(const MarkedAttempt &marked, const QString &timeTaken,
+    virtual SaveResult storeMarked(const MarkedAttempt &marked, const QString &timeTaken,
                              const QString &date) = 0;
     virtual void showMarkedStatus() = 0;
     // Per tick: the clock of a first attempt.
@@ -160,6 +160,7 @@ private:
     int m_question = 1;
     QString m_currentPageFile;
     int m_currentPageId = 0;
+    bool m_pageNoRoom = false;
     QDateTime m_startTime;
     bool m_sheetShown = true;
     bool m_loaded = false;

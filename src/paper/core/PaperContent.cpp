@@ -41,8 +41,10 @@ PaperContent PaperContent::load(const Workspace &workspace, int module, const QS
     const QString temp = workspace.file(QStringLiteral("temptext.txt"));
     // Each table is written out, read and deleted before the next one.
     auto unpack = [&](int id, auto read) {
-        if (Module3::ExtractResource(id, QStringLiteral("Custom"), temp) == 0)
+        const int error = Module3::ExtractResource(id, QStringLiteral("Custom"), temp);
+        if (error == 0)
             read(temp);
+        paper.noRoom = paper.noRoom || error == Module3::ErrDiskFull;
         QFile::remove(temp);
     };
     const int base = 10 * module;

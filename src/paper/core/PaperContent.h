@@ -16,6 +16,7 @@ struct PaperContent {
     QStringList slotKinds;
     QStringList slotValues;
     int totalMarks = 0;
+    bool noRoom = false; // a table could not be unpacked: the disk is full
 
     int questionCount() const { return static_cast<int>(questionIds.size()); }
     int slotCount() const { return static_cast<int>(slotKeys.size()); }
