@@ -4,15 +4,15 @@
 #include "FontConfigWarmUp.h"
 #include "ModuleCheck.h"
 #include "PictureCache.h"
+#include "SingleInstance.h"
+#include "Startup.h"
 #include "StartupWorker.h"
 #include "Workspace.h"
-#include "frmPopUp.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QTextStream>
-#include <QTimer>
 
 #include <csignal>
 #include <memory>
@@ -68,18 +68,33 @@ int main(int argc, char *argv[])
     fonts.wait();
     ContentsLook::primeFonts();
     StartupWorker::Result prepared = files.take();
+    const QString socketName = WorkspaceLock::socketName(workspace);
+    if (prepared.anotherCopyRuns()) {
+        // Two copies in one folder would write over each other's results.
+        if (!ForwardListener::askToComeForward(socketName, 3000))
+            QMessageBox::information(nullptr, QStringLiteral("Tessaly"),
+                                     QStringLiteral("Tessaly is already open. Look for its window "
+                                                    "on the screen; this second copy closes now."));
+        return 0;
+    }
     const std::shared_ptr<PictureCache> pictures =
         PictureCache::forFolder(workspace.graphicsFolder());
+    if (prepared.graphics != Startup::GraphicsFolder::Usable)
+        pictures->useProgramPictures();
     pictures->adopt(std::move(prepared.pictures));
-    TeacherModules::install(prepared.modules);
 
     Contents contents{workspace, std::move(prepared.config), Contents::WorkspaceReady{}};
     contents.setPaperWindows(std::make_unique<ContentsPaperWindows>());
+    contents.setResultsCheck(prepared.check);
+    if (prepared.graphics != Startup::GraphicsFolder::Usable)
+        contents.addStartupNotice(Startup::GraphicsNoticeTitle(), Startup::GraphicsNotice());
     contents.Form_Load();
-    contents.show();
     if (const QString notice = TeacherModules::notice(prepared.modules.leftOut); !notice.isEmpty())
-        QTimer::singleShot(0, &contents, [&contents, notice] {
-            frmPopUp::CallPop(QLatin1String(TeacherModules::kNoticeTitle), notice, 1, &contents);
-        });
+        contents.addStartupNotice(QLatin1String(TeacherModules::kNoticeTitle), notice);
+    contents.show();
+    ForwardListener forward;
+    QObject::connect(&forward, &ForwardListener::forwardRequested, &contents,
+                     &Contents::bringForward);
+    forward.listen(socketName);
     return app.exec();
 }

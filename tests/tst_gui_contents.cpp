@@ -5,10 +5,12 @@
 #include "Resources.h"
 #include "PictureCache.h"
 #include "ShadedBox.h"
+#include "SingleInstance.h"
 #include "StartupWorker.h"
 #include "TrashPanel.h"
 #include "WebPageOpener.h"
 #include "support/ContentsHarness.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,6 +58,10 @@ private slots:
     void popUpAnswersLandInPopUpResponse();
     void openWebPage_data();
     void openWebPage();
+    void repairsAreToldOnceTheWindowIsUp_data();
+    void repairsAreToldOnceTheWindowIsUp();
+    void aSecondCopyTouchesNoFile();
+    void graphicsThatCannotBeUsedStillGivesPictures();
 
 private:
     Contents &startWithMarks(const QByteArray &marks)
@@ -651,6 +657,92 @@ void TestGuiContents::openWebPage()
         QTest::qWait(100);
         QVERIFY(!QFile::exists(dir + "/args.txt"));
     }
+}
+
+void TestGuiContents::repairsAreToldOnceTheWindowIsUp_data()
+{
+    QTest::addColumn<bool>("worker");
+    QTest::addRow("checked by the start-up worker") << true;
+    QTest::addRow("checked by Form_Load") << false;
+}
+
+void TestGuiContents::repairsAreToldOnceTheWindowIsUp()
+{
+    QFETCH(bool, worker);
+    m_fx->prepareResults();
+    const Workspace ws = m_fx->ws();
+    const ResultsStore store(ws, 2, QStringLiteral("TY"), 15);
+    QStringList lines;
+    QVERIFY(store.storePaperValues(ResultsStore::First, lines, 3, {"1", "4"}, 2));
+    const QString first = m_fx->file(ResultsStore::First);
+    writeFile(first, "junk\r\n" + readFile(first));
+
+    frmPopUp::setNextAnswer(true);
+    frmPopUp::CallPop(QStringLiteral("sentinel"), QString(), 1, nullptr);
+    frmPopUp::setNextAnswer(true);
+    if (worker) {
+        StartupWorker files(ws, Contents::picturesAtStart());
+        StartupWorker::Result prepared = files.take();
+        QCOMPARE(prepared.check.repaired.size(), 1);
+        m_fx->window = std::make_unique<Contents>(ws, std::move(prepared.config),
+                                                  Contents::WorkspaceReady{});
+        m_fx->window->setResultsCheck(prepared.check);
+        m_fx->window->Form_Load();
+        // Not before the window is there.
+        QCOMPARE(frmPopUp::lastQuestion().title, QStringLiteral("sentinel"));
+        m_fx->window->show();
+    } else {
+        m_fx->start();
+    }
+    QTRY_COMPARE(frmPopUp::lastQuestion().title, QStringLiteral("Saved Results"));
+    QVERIFY(frmPopUp::lastQuestion().message.contains(QStringLiteral("answers")));
+    QCOMPARE(frmPopUp::lastQuestion().buttons, 1);
+    QCOMPARE(store.readPaperValues(ResultsStore::First, 3, 2), QStringList({"1", "4"}));
+    QCOMPARE(TestFiles::filesStartingWith(ws.folder(), QStringLiteral("first2TY.txt.damaged-")).size(), 1);
+
+    // Told once: the next start finds nothing to tell.
+    m_fx->window.reset();
+    frmPopUp::setNextAnswer(true);
+    frmPopUp::CallPop(QStringLiteral("sentinel"), QString(), 1, nullptr);
+    frmPopUp::setNextAnswer(true); // a wrong notice fails rather than waits
+    m_fx->start();
+    QTest::qWait(50);
+    QCOMPARE(frmPopUp::lastQuestion().title, QStringLiteral("sentinel"));
+    frmPopUp::clearNextAnswers();
+}
+
+void TestGuiContents::aSecondCopyTouchesNoFile()
+{
+    m_fx->prepareResults();
+    const Workspace ws = m_fx->ws();
+    const QString marks = m_fx->file(ResultsStore::Marks);
+    writeFile(marks, "#FSE#>80"); // damaged: the running copy's to heal, not this one's
+    writeFile(ws.file(QStringLiteral("temppaper16001.mht")), "the running copy's page");
+    const WorkspaceLock running(ws);
+    QCOMPARE(running.state(), WorkspaceLock::State::Held);
+
+    StartupWorker files(ws, Contents::picturesAtStart());
+    const StartupWorker::Result prepared = files.take();
+    QVERIFY(prepared.anotherCopyRuns());
+    QCOMPARE(readFile(marks), QByteArray("#FSE#>80"));
+    QVERIFY(QFile::exists(ws.file(QStringLiteral("temppaper16001.mht"))));
+    QVERIFY(!QFileInfo::exists(ws.graphicsFolder()));
+}
+
+void TestGuiContents::graphicsThatCannotBeUsedStillGivesPictures()
+{
+    const Workspace ws = m_fx->ws();
+    writeFile(ws.graphicsFolder(), "a file where the folder should be");
+    StartupWorker files(ws, Contents::picturesAtStart());
+    const StartupWorker::Result prepared = files.take();
+    QCOMPARE(prepared.graphics, Startup::GraphicsFolder::NotAFolder);
+    QCOMPARE(readFile(ws.graphicsFolder()), QByteArray("a file where the folder should be"));
+    // The window's first pictures come from the program itself.
+    QCOMPARE(prepared.pictures.size(), Contents::picturesAtStart().size());
+    for (auto it = prepared.pictures.constBegin(); it != prepared.pictures.constEnd(); ++it)
+        QVERIFY2(!it.value().isNull(), qPrintable(it.key()));
+    // The results files are made all the same.
+    QVERIFY(QFile::exists(m_fx->file(ResultsStore::Marks)));
 }
 
 QTEST_MAIN(TestGuiContents)

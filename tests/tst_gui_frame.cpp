@@ -28,6 +28,7 @@ private slots:
 
     void cacheReadsEachFileOnceWhateverTheCase();
     void picturesReadByTheirContentWhenTheNameMisleads();
+    void programPicturesWhenGraphicsCannotBeUsed();
     void outlineAndPiecesFollowEveryResize();
     void activationSwitchesPicturesAndFlags();
     void windowButtonsHoverOnlyWhileActive();
@@ -112,6 +113,22 @@ void TestGuiFrame::picturesReadByTheirContentWhenTheNameMisleads()
     cache->adopt({{QStringLiteral("Bullet.BMP"), read}, {QStringLiteral("gone.bmp"), QImage()}});
     QCOMPARE(cache->picture(QStringLiteral("bullet.bmp")).size(), QSize(12, 12));
     QCOMPARE(cache->filesRead(), 0);
+}
+
+void TestGuiFrame::programPicturesWhenGraphicsCannotBeUsed()
+{
+    // A folder with no pictures in it, as a Graphics that is a file gives.
+    QTemporaryDir empty;
+    PictureCache cache(empty.filePath(QStringLiteral("Graphics")));
+    QVERIFY(cache.picture(QStringLiteral("border_top_left.bmp")).isNull());
+    cache.useProgramPictures();
+    const QImage onDisk = PictureCache::decode(ws().graphic(QStringLiteral("border_top_left.bmp")));
+    QVERIFY(!onDisk.isNull());
+    QCOMPARE(cache.picture(QStringLiteral("Border_Top_Left.BMP")).toImage().size(), onDisk.size());
+    QVERIFY(!cache.picture(QStringLiteral("info_mark.gif")).isNull());
+    QVERIFY(!cache.picture(QStringLiteral("pencil.ico")).isNull());
+    QVERIFY(cache.picture(QStringLiteral("no_such.bmp")).isNull());
+    QCOMPARE(cache.filesRead(), 0);
 }
 
 void TestGuiFrame::outlineAndPiecesFollowEveryResize()

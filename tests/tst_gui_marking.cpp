@@ -32,6 +32,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace Module1;
 
 namespace {
@@ -84,6 +87,9 @@ private slots:
     void paperWithoutMarksStoresNoScore();
     void progressDisplayTakesThreeSecondsAndDropsInput();
     void mainWindowShowsScoreAndOffersTryAgain();
+    void whatAnotherCopyStoredIsNotWrittenOver();
+    void aFullDiskIsToldInThePupilsWords_data();
+    void aFullDiskIsToldInThePupilsWords();
 
 private:
     ResultsStore store() const { return ResultsStore(ws(), 2, QStringLiteral("TY"), 15); }
@@ -635,6 +641,70 @@ void TestGuiMarking::mainWindowShowsScoreAndOffersTryAgain()
     QVERIFY(TestFiles::filesStartingWith(m_dir->path(), QStringLiteral("temppaper")).isEmpty());
     QCOMPARE(contents.homePanel()->secondScore(3)->text().remove(QLatin1Char('%')).trimmed(),
              QStringLiteral("100"));
+}
+
+void TestGuiMarking::whatAnotherCopyStoredIsNotWrittenOver()
+{
+    PaperWindow *w = open(101);
+    QVERIFY(w);
+    // Meanwhile a second copy in the same folder answers paper 3 and marks
+    // paper 2 (written here as it would write them).
+    storeAnswers(ResultsStore::First, 3, {"2", "3"});
+    MarksRows rows;
+    QStringList lines;
+    QVERIFY(store().storeFirstAttempt(rows, lines, 2, {CorrectMark, WrongMark, CorrectMark, WrongMark},
+                                      4, "40", "0:2:0", "01/02/2025"));
+
+    QTest::keyClicks(edit(w, QStringLiteral("FA1")), QStringLiteral("2"));
+    QTest::mouseClick(w->toolbarButton(6), Qt::LeftButton); // stores the answers file
+    mark(w);
+    QVERIFY(w->isMarked());
+    const MarksRows after = store().readMarks();
+    QCOMPARE(after.FSE.value(1), QStringLiteral("40"));
+    QCOMPARE(after.FST.value(1), QStringLiteral("1"));
+    QCOMPARE(after.FSE.value(0), w->score());
+    QCOMPARE(store().readTrendLine(), QStringLiteral("#TRD#>40>") + w->score());
+    QCOMPARE(marks(store().readPaperValues(ResultsStore::FResults, 2, 4)), QStringLiteral("+x+x"));
+    QCOMPARE(store().readPaperValues(ResultsStore::First, 3, 2), QStringList({"2", "3"}));
+}
+
+void TestGuiMarking::aFullDiskIsToldInThePupilsWords_data()
+{
+    QTest::addColumn<int>("button"); // 1 Save, 2 Mark
+    QTest::addColumn<int>("popUps");
+    QTest::addRow("saving") << 1 << 1;
+    // The answers stored first, the question, then the results.
+    QTest::addRow("marking") << 2 << 3;
+}
+
+void TestGuiMarking::aFullDiskIsToldInThePupilsWords()
+{
+    QFETCH(int, button);
+    QFETCH(int, popUps);
+    storeAnswers(ResultsStore::First, 1, {"2", "1", ""});
+    PaperWindow *w = open(101);
+    QVERIFY(w);
+    const auto before = resultsFiles();
+    QTest::keyClicks(edit(w, QStringLiteral("FA1")), QStringLiteral("4"));
+    // A full disk, as a file-size limit gives it: no results file fits.
+    rlimit saved{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 16;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    for (int i = 0; i < popUps; ++i)
+        frmPopUp::setNextAnswer(true);
+    QTest::mouseClick(w->toolbarButton(button), Qt::LeftButton);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    frmPopUp::clearNextAnswers();
+
+    QCOMPARE(frmPopUp::lastQuestion().message,
+             QStringLiteral("There is no room left on the disk to save your answers"));
+    QVERIFY(!w->isMarked());
+    QCOMPARE(resultsFiles(), before);
+    QVERIFY(TestFiles::filesStartingWith(ws().folder(), QString()).filter(".next").isEmpty());
 }
 
 TESSALY_PAPER_TEST_MAIN(TestGuiMarking)

@@ -28,6 +28,9 @@ private slots:
     void leftoversOfAnInterruptedRunAreRemoved();
     void leftoversAreKnownByNameAlone_data();
     void leftoversAreKnownByNameAlone();
+    void graphicsThatCannotBeUsedIsNeverWritten_data();
+    void graphicsThatCannotBeUsedIsNeverWritten();
+    void graphicsLinkedInsideTheFolderIsUsed();
 
 private:
     Workspace ws() const { return Workspace(m_dir->path()); }
@@ -188,6 +191,51 @@ void TestStartup::leftoversAreKnownByNameAlone()
     QFETCH(QString, name);
     QFETCH(bool, leftover);
     QCOMPARE(Startup::IsLeftover(name), leftover);
+}
+
+void TestStartup::graphicsThatCannotBeUsedIsNeverWritten_data()
+{
+    QTest::addColumn<QString>("kind"); // what stands in the place of Graphics
+    QTest::addColumn<int>("expected");
+    QTest::addRow("a file") << "file" << int(Startup::GraphicsFolder::NotAFolder);
+    QTest::addRow("a link to a folder elsewhere") << "link out" << int(Startup::GraphicsFolder::LinkOutside);
+    QTest::addRow("a link to nothing elsewhere") << "dangling out" << int(Startup::GraphicsFolder::LinkOutside);
+    QTest::addRow("a link to a file inside") << "link to file" << int(Startup::GraphicsFolder::NotAFolder);
+}
+
+void TestStartup::graphicsThatCannotBeUsedIsNeverWritten()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, expected);
+    QTemporaryDir elsewhere;
+    const QString graphics = ws().graphicsFolder();
+    if (kind == QLatin1String("file"))
+        TestFiles::write(graphics, "not a folder");
+    else if (kind == QLatin1String("link out"))
+        QVERIFY(QFile::link(elsewhere.path(), graphics));
+    else if (kind == QLatin1String("dangling out"))
+        QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("pictures")), graphics));
+    else {
+        TestFiles::write(ws().file(QStringLiteral("notes.txt")), "mine");
+        QVERIFY(QFile::link(ws().file(QStringLiteral("notes.txt")), graphics));
+    }
+    QCOMPARE(int(Startup::ExtractGraphics(ws())), expected);
+    QCOMPARE(int(Startup::PrepareWorkspace(ws())), expected);
+    // Nothing written through it, nothing made in its place.
+    QVERIFY(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    if (kind == QLatin1String("file"))
+        QCOMPARE(TestFiles::read(graphics), QByteArray("not a folder"));
+    if (kind == QLatin1String("link to file"))
+        QCOMPARE(TestFiles::read(ws().file(QStringLiteral("notes.txt"))), QByteArray("mine"));
+    QVERIFY(!Startup::GraphicsNotice().isEmpty());
+}
+
+void TestStartup::graphicsLinkedInsideTheFolderIsUsed()
+{
+    QVERIFY(QDir(ws().folder()).mkdir(QStringLiteral("pictures")));
+    QVERIFY(QFile::link(QStringLiteral("pictures"), ws().graphicsFolder()));
+    QCOMPARE(Startup::ExtractGraphics(ws()), Startup::GraphicsFolder::Usable);
+    QCOMPARE(QDir(ws().file(QStringLiteral("pictures"))).entryList(QDir::Files).size(), 89);
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

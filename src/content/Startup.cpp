@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace Startup {
 
@@ -19,9 +20,42 @@ bool holdsExactly(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-void ExtractGraphics(const Workspace &workspace)
+GraphicsFolder CheckGraphicsFolder(const Workspace &workspace)
 {
-    QDir().mkpath(workspace.graphicsFolder());
+    const QFileInfo info(workspace.graphicsFolder());
+    if (info.isSymLink()) {
+        const QString root = QFileInfo(workspace.folder()).canonicalFilePath();
+        const QString target = info.canonicalFilePath(); // empty for a link to nothing
+        const QString named = QDir::cleanPath(info.symLinkTarget());
+        const auto inside = [&root](const QString &path) {
+            return !root.isEmpty() && path.startsWith(root + QLatin1Char('/'));
+        };
+        if (!inside(target.isEmpty() ? named : target))
+            return GraphicsFolder::LinkOutside;
+        return info.isDir() ? GraphicsFolder::Usable : GraphicsFolder::NotAFolder;
+    }
+    if (info.exists())
+        return info.isDir() ? GraphicsFolder::Usable : GraphicsFolder::NotAFolder;
+    return QDir().mkpath(info.filePath()) ? GraphicsFolder::Usable : GraphicsFolder::CannotMake;
+}
+
+QString GraphicsNoticeTitle()
+{
+    return QStringLiteral("Pictures");
+}
+
+QString GraphicsNotice()
+{
+    return QStringLiteral("The Graphics folder beside the program cannot be used, so the program "
+                          "shows its own pictures and leaves that folder alone. Please tell your "
+                          "teacher.");
+}
+
+GraphicsFolder ExtractGraphics(const Workspace &workspace)
+{
+    const GraphicsFolder state = CheckGraphicsFolder(workspace);
+    if (state != GraphicsFolder::Usable)
+        return state;
     for (const PictureEntry &p : kPictures) {
         const QString path =
             workspace.graphic(QString::fromLatin1(p.name.data(), qsizetype(p.name.size())));
@@ -31,6 +65,7 @@ void ExtractGraphics(const Workspace &workspace)
             continue;
         Module3::ExtractResource(p.id, QStringLiteral("Custom"), path);
     }
+    return state;
 }
 
 void RemoveLeftovers(const Workspace &workspace)
@@ -45,10 +80,10 @@ void RemoveLeftovers(const Workspace &workspace)
     }
 }
 
-void PrepareWorkspace(const Workspace &workspace)
+GraphicsFolder PrepareWorkspace(const Workspace &workspace)
 {
     RemoveLeftovers(workspace);
-    ExtractGraphics(workspace);
+    return ExtractGraphics(workspace);
 }
 
 bool IsLeftover(const QString &name)

@@ -1,5 +1,8 @@
 #include "PictureCache.h"
 
+#include "PictureNames.h"
+#include "Resources.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -29,6 +32,12 @@ QPixmap PictureCache::picture(const QString &name)
     const auto found = m_pictures.constFind(key);
     if (found != m_pictures.constEnd())
         return found.value();
+    if (m_programPictures) {
+        const QPixmap pixmap = QPixmap::fromImage(decodeProgramPicture(key));
+        if (!pixmap.isNull())
+            m_pictures.insert(key, pixmap);
+        return pixmap;
+    }
     const QString file = resolve(key);
     if (file.isEmpty())
         return {};
@@ -52,6 +61,23 @@ QImage PictureCache::decode(const QString &path)
         image = guess.read();
     }
     return image;
+}
+
+QImage PictureCache::decodeProgramPicture(const QString &name)
+{
+    const QByteArray wanted = name.toLower().toLatin1();
+    for (const PictureEntry &p : kPictures) {
+        if (QByteArray(p.name.data(), qsizetype(p.name.size())).toLower() == wanted)
+            return QImage::fromData(Module3::ResourceBytes(p.id),
+                                    QFileInfo(name).suffix().toLower().toLatin1().constData());
+    }
+    return {};
+}
+
+void PictureCache::useProgramPictures()
+{
+    m_programPictures = true;
+    clear();
 }
 
 void PictureCache::adopt(QHash<QString, QImage> &&decoded)

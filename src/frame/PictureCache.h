@@ -36,6 +36,13 @@ public:
     // another thread), keyed by name.
     void adopt(QHash<QString, QImage> &&decoded);
 
+    // For a Graphics folder the program cannot use: every picture is taken
+    // from the program's own resources instead of the folder's files.
+    void useProgramPictures();
+    // A picture of the program's own by its file name, on any thread; null
+    // when the program has none of that name.
+    static QImage decodeProgramPicture(const QString &name);
+
 private:
     QString resolve(const QString &name);
     void indexFolder();
@@ -44,4 +51,5 @@ private:
     QHash<QString, QPixmap> m_pictures;  // key: lower-case name
     QHash<QString, QString> m_fileNames; // lower-case name -> name on disk
     int m_filesRead = 0;
+    bool m_programPictures = false;
 };

@@ -9,6 +9,7 @@
 #include "PaperWindowFactory.h"
 #include "PictureButton.h"
 #include "PictureChoice.h"
+#include "Resources.h"
 #include "ReportFigures.h"
 #include "ReportPanel.h"
 #include "ResultsListing.h"
@@ -26,6 +27,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <cmath>
 
@@ -324,7 +326,10 @@ void Contents::buildToolbar()
 void Contents::Form_Load()
 {
     m_config = m_givenConfig ? *m_givenConfig : ProgramConfig::read(workspace());
-    CheckResultsFiles(workspace(), m_config);
+    const ResultsCheck check =
+        m_resultsCheck ? *m_resultsCheck : CheckResultsFiles(workspace(), m_config);
+    if (const QString notice = check.notice(); !notice.isEmpty())
+        addStartupNotice(check.noticeTitle(), notice);
     fillCaptions();
     layoutTabs();
     startTimer1();
@@ -337,12 +342,18 @@ void Contents::Form_Load()
         // Nothing to practise: the Help tab alone, and a word on the Home area.
         setField(QStringLiteral("txtTabPos"), QStringLiteral("4"));
         RaiseTab(4);
+        const QString why =
+            m_config.extractError == Module3::ErrDiskFull
+                ? QStringLiteral("There is no room left on the disk for the program to unpack its "
+                                 "papers. Please ask your teacher to make some room, then start %1 "
+                                 "again.")
+                : QStringLiteral("The program's papers could not be read. Please ask your teacher "
+                                 "to install %1 again.");
         m_home->setMessage(
-            QStringLiteral(
-                "<p style=\"font-size:13pt\"><b>There are no practice papers to show.</b></p>"
-                "<p>The program's papers could not be read. Please ask your teacher to install %1 "
-                "again.</p><p>The Help tab above still tells you about the program.</p>")
-                .arg(windowTitle().toHtmlEscaped()));
+            QStringLiteral("<p style=\"font-size:13pt\"><b>There are no practice papers to "
+                           "show.</b></p><p>%1</p><p>The Help tab above still tells you about the "
+                           "program.</p>")
+                .arg(why.arg(windowTitle().toHtmlEscaped())));
         showPanelWidget(m_home);
         return;
     }
@@ -353,6 +364,32 @@ void Contents::Form_Load()
     setField(QStringLiteral("txtToolBarPos"), QStringLiteral("1"));
     setField(QStringLiteral("txtReportPos"), QStringLiteral("1"));
     focusStart();
+}
+
+void Contents::setResultsCheck(const ResultsCheck &check)
+{
+    m_resultsCheck = check;
+}
+
+void Contents::addStartupNotice(const QString &title, const QString &message)
+{
+    m_notices.append({title, message});
+}
+
+void Contents::showStartupNotices()
+{
+    while (!m_notices.isEmpty()) {
+        const auto [title, message] = m_notices.takeFirst();
+        frmPopUp::CallPop(title, message, 1, this);
+    }
+}
+
+void Contents::bringForward()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
 }
 
 void Contents::fillCaptions()
@@ -622,6 +659,9 @@ void Contents::showEvent(QShowEvent *event)
         activateWindow();
     if (!focusWidget())
         focusStart();
+    // Once the window is up and drawn.
+    if (!m_notices.isEmpty())
+        QTimer::singleShot(0, this, &Contents::showStartupNotices);
 }
 
 void Contents::layoutFrame()

@@ -55,6 +55,15 @@ public:
     // Start-up: configuration, results files, captions, tabs, timer, first
     // module with its data. The pictures are written when the window is made.
     void Form_Load();
+    // The results files were checked already (by the StartupWorker), so
+    // Form_Load does not check them again; what the check has to tell the
+    // pupil is told once the window is up.
+    void setResultsCheck(const ResultsCheck &check);
+    // Told in the pop-up once the window is up, in the order added.
+    void addStartupNotice(const QString &title, const QString &message);
+    // Brings the window in front of the others: a second start in the same
+    // folder asks for it.
+    void bringForward();
 
     const ProgramConfig &config() const { return m_config; }
 
@@ -129,6 +138,7 @@ private:
     void showPanelWidget(QWidget *panel);
     void addPanel(QWidget *panel);
     void eraseAllResults();
+    void showStartupNotices();
     void setField(const QString &name, const QString &text);
     int fieldNumber(const QString &name) const;
     void addField(const QString &name, bool textBox, const QString &text);
@@ -152,6 +162,8 @@ private:
     std::unique_ptr<ResultsPrinter> m_printer;
     std::unique_ptr<PaperWindowFactory> m_paperWindows;
     bool m_closing = false;
+    std::optional<ResultsCheck> m_resultsCheck;
+    QList<std::pair<QString, QString>> m_notices; // title, message
 
     // Module data of the chosen module.
     int m_topicTotal = 0;

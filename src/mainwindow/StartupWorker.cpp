@@ -47,11 +47,20 @@ StartupWorker::Result StartupWorker::take()
 
 void StartupWorker::run()
 {
-    // The order of start-up: scratch files, pictures, configuration.
-    Startup::PrepareWorkspace(m_workspace);
+    m_done = true;
+    // Nothing is touched while another copy uses the folder.
+    m_result.lock = std::make_unique<WorkspaceLock>(m_workspace);
+    if (m_result.anotherCopyRuns())
+        return;
+    // The order of start-up: scratch files, pictures, configuration, results.
+    m_result.graphics = Startup::PrepareWorkspace(m_workspace);
     m_result.config = ProgramConfig::read(m_workspace);
     m_result.modules = TeacherModules::load(m_workspace, m_result.config, m_programFile);
+    // Their results templates are needed by the check.
+    TeacherModules::install(m_result.modules);
+    m_result.check = CheckResultsFiles(m_workspace, m_result.config);
+    const bool ownPictures = m_result.graphics != Startup::GraphicsFolder::Usable;
     for (const QString &name : std::as_const(m_names))
-        m_result.pictures.insert(name, PictureCache::decode(m_workspace.graphic(name)));
-    m_done = true;
+        m_result.pictures.insert(name, ownPictures ? PictureCache::decodeProgramPicture(name)
+                                                   : PictureCache::decode(m_workspace.graphic(name)));
 }
