@@ -7,6 +7,7 @@ packages=(
   libqt6svg6-dev qt6-image-formats-plugins libgl-dev
   xvfb xauth xdotool x11-utils libxdamage-dev imagemagick poppler-utils xdg-utils
   libfontconfig-dev fonts-dejavu-core fonts-liberation2
+  clang libclang-rt-dev # the fuzz targets: libFuzzer and the sanitizers
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QtTest>
 
+#include <limits>
+
 using namespace Module1;
 
 namespace {
@@ -279,6 +281,10 @@ void TestMarking::percentText_data()
     QTest::addRow("3 of 80 is 3.75") << qint64(3) << qint64(80) << "3.8";
     QTest::addRow("1 of 2000 is 0.05") << qint64(1) << qint64(2000) << "0";
     QTest::addRow("zero total") << qint64(0) << qint64(0) << "";
+    // Found by fuzzing: the tenths once overflowed.
+    QTest::addRow("huge score") << std::numeric_limits<qint64>::max() / 2 << qint64(30) << "100";
+    QTest::addRow("huge total") << qint64(1) << std::numeric_limits<qint64>::max() << "";
+    QTest::addRow("negative score") << qint64(-5) << qint64(30) << "0";
 }
 
 void TestMarking::percentText()
@@ -422,6 +428,9 @@ void TestMarking::slotValuesAreReadAsNumbers_data()
     QTest::addRow("decimal form") << "2.0" << qint64(2);
     QTest::addRow("no number") << "abc" << qint64(0);
     QTest::addRow("negative") << "-4" << qint64(0);
+    // Found by fuzzing: a value no slot is worth once overflowed the sums.
+    QTest::addRow("beyond any slot") << "1e300" << qint64(0);
+    QTest::addRow("a million") << "1000000" << qint64(1000000);
 }
 
 void TestMarking::slotValuesAreReadAsNumbers()

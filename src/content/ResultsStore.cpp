@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -22,7 +23,8 @@ QByteArray readWhole(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return file.read(16 * 1024 * 1024);
+    // Asked for no more than the file holds: a read allocates what it is asked.
+    return file.read(std::clamp<qint64>(file.size(), 0, qint64(16) << 20));
 }
 
 const char *stemName(ResultsStore::Stem stem)

@@ -5,19 +5,13 @@
 
 using namespace Module1;
 
-namespace {
-
-// A slot's value as the paper's total counts it: a number as text ("2",
-// "2.0"), rounded to whole marks; anything else or below zero is worth nothing.
-qint64 slotWorth(const QString &text)
+qint64 SlotWorth(const QString &text)
 {
     double v = 0;
-    if (!ParseTypedNumber(text, &v) || v <= 0)
+    if (!ParseTypedNumber(text, &v) || v <= 0 || v > kMostMarksPerSlot)
         return 0;
     return qRound64(v);
 }
-
-} // namespace
 
 bool FirstAttempt::isCorrect(int slot) const
 {
@@ -71,7 +65,7 @@ MarkedAttempt MarkAttempt(const QStringList &answers, const QStringList &keys,
         const QString result = kind == QLatin1String("G") || kind == QLatin1String("M")
                                    ? MarkGroupAnswer(given, keys, kinds, i)
                                    : MarkAnswer(given.value(i - 1), keys.at(i - 1), kind);
-        const qint64 value = slotWorth(values.value(i - 1));
+        const qint64 value = SlotWorth(values.value(i - 1));
         marked.total += value;
         if (result == CorrectMark)
             marked.earned += value;

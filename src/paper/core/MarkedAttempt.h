@@ -25,6 +25,13 @@ struct MarkedAttempt {
     bool hasPercent() const { return total > 0; }
 };
 
+// A slot's value as the paper's total counts it: a number as text ("2",
+// "2.0"), rounded to whole marks; anything else, below zero or beyond any
+// slot's worth (a damaged value, which no sum may overflow with) is worth
+// nothing.
+inline constexpr double kMostMarksPerSlot = 1e6;
+qint64 SlotWorth(const QString &text);
+
 // Second attempt, on opening: each slot correct the first time takes its
 // first answer and the result CorrectMark. Both arrays grow to slotCount.
 void CarryOverFirstAttempt(const FirstAttempt &first, QStringList &answers, QStringList &results,

@@ -1,5 +1,6 @@
 #include "PaperContent.h"
 
+#include "MarkedAttempt.h"
 #include "Marking.h"
 #include "Records.h"
 #include "Resources.h"
@@ -64,11 +65,8 @@ PaperContent PaperContent::load(const Workspace &workspace, int module, const QS
     // Counted slot by slot as the marking counts them, so that a percentage
     // always refers to this total.
     qint64 total = 0;
-    for (const QString &v : paper.slotValues) {
-        double value = 0;
-        if (Module1::ParseTypedNumber(v, &value) && value > 0)
-            total += qRound64(value);
-    }
+    for (const QString &v : paper.slotValues)
+        total += SlotWorth(v);
     paper.totalMarks = static_cast<int>(total);
     return paper;
 }

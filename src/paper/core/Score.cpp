@@ -45,9 +45,11 @@ QString OneDecimalText(double value)
 
 QString PercentText(qint64 score, qint64 total)
 {
-    if (total <= 0)
+    // Far beyond any paper; past it the arithmetic below would overflow.
+    constexpr qint64 kMostMarks = qint64(1) << 40;
+    if (total <= 0 || total > kMostMarks)
         return QString();
-    const qint64 scaled = std::max<qint64>(score, 0) * 1000;
+    const qint64 scaled = std::clamp<qint64>(score, 0, total) * 1000;
     qint64 tenths = scaled / total;
     const qint64 twiceRest = 2 * (scaled % total);
     if (twiceRest > total || (twiceRest == total && tenths % 2 != 0))

@@ -18,7 +18,8 @@ inline const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 QString OneDecimalText(double value);
 
 // score / total x 100 in the form above, computed exactly; "" when the
-// total is not positive (such a paper has no percentage).
+// total is not positive (such a paper has no percentage) or beyond any
+// paper's. A score outside 0..total counts as the nearer end.
 QString PercentText(qint64 score, qint64 total);
 
 // Elapsed time as H:M:S without leading zeros ("0:12:5"); whole days are
