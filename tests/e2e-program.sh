@@ -159,4 +159,29 @@ pid=""
 if grep -E "different thread|outside the GUI thread|QObject::" "$work/log.txt"; then
   fail "the toolkit complained (above)"
 fi
-echo "PASS: the real program, start to close; screenshots in $shots"
+
+# 7. A damaged answers file at the next start: rebuilt with the answer kept,
+# the original kept beside it, and the pupil told.
+printf 'junk on top\r\n' | cat - "$work/first2TY.txt" > "$work/damaged" && mv "$work/damaged" "$work/first2TY.txt"
+(cd "$work" && exec setsid ./tessaly >"$work/log.txt" 2>&1) &
+pid=$!
+window '^Saved Results$' 100 >/dev/null || fail "no notice of the repair"
+shot 07-repaired
+xdotool key Return
+gone '^Saved Results$' 50 || fail "the notice stayed"
+[ "$(value first2TY.txt 107 1)" = "3" ] || fail "the saved answer was lost in the repair"
+compgen -G "$work/first2TY.txt.damaged-*" >/dev/null || fail "no copy of the damaged file"
+[ "$(head -c 11 "$work"/first2TY.txt.damaged-*)" = "junk on top" ] || fail "the copy is not the original"
+
+# 8. A second copy in the same folder brings the first forward and ends.
+before="$(cat "$work"/*.txt | md5sum)"
+(cd "$work" && timeout 15 ./tessaly >/dev/null 2>&1) || fail "the second copy did not end by itself"
+kill -0 "$pid" 2>/dev/null || fail "the first copy ended"
+[ "$(cat "$work"/*.txt | md5sum)" = "$before" ] || fail "the second copy changed the results files"
+main="$(window '^Tessaly$' 50)" || fail "the main window is gone"
+xdotool mousemove --window "$main" 199 90 click 1
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end"
+wait "$pid" || fail "the program ended with status $?"
+pid=""
+echo "PASS: the real program, start to close, a repair and a second copy; screenshots in $shots"
