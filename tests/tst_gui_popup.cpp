@@ -1,5 +1,6 @@
 #include "FrameOutline.h"
 #include "PopUpLayout.h"
+#include "ResultsStore.h"
 #include "Startup.h"
 #include "frmPopUp.h"
 #include "support/FrameProbe.h"
@@ -27,6 +28,8 @@ private slots:
     void messageRule_data();
     void messageRule();
     void longestMessageClearsTheButtons();
+    void noticesAboutSavedResultsClearTheButton_data();
+    void noticesAboutSavedResultsClearTheButton();
     void centredOverCaller_data();
     void centredOverCaller();
     void laterQuestionShowsNothingOfEarlier();
@@ -218,6 +221,38 @@ void TestGuiPopUp::longestMessageClearsTheButtons()
     QVERIFY2(message.height() >= 2 * lineHeight, "the label grows downwards with its lines");
     QVERIFY(message.bottom() < button.top());
     QVERIFY(message.right() < 265 - 4);
+}
+
+void TestGuiPopUp::noticesAboutSavedResultsClearTheButton_data()
+{
+    QTest::addColumn<QString>("message");
+    ResultsCheck check;
+    check.repaired.append({2, ResultsStore::First, QString()});
+    QTest::addRow("answers repaired") << check.notice();
+    check.repaired.append({2, ResultsStore::Marks, QString()});
+    QTest::addRow("answers and scores repaired") << check.notice();
+    check.failed = true;
+    QTest::addRow("could not be repaired") << check.notice();
+    QTest::addRow("no room") << NoRoomMessage();
+    QTest::addRow("Graphics") << Startup::GraphicsNotice();
+}
+
+void TestGuiPopUp::noticesAboutSavedResultsClearTheButton()
+{
+    QFETCH(QString, message);
+    QRect label, button;
+    int lineHeight = 0;
+    ask(QStringLiteral("Saved Results"), message, 1,
+        [&](frmPopUp *p) {
+            label = p->message()->geometry();
+            button = p->button(1)->geometry();
+            lineHeight = p->message()->fontMetrics().height();
+        },
+        [](frmPopUp *p) { clickButton(p, 1); });
+    QVERIFY(lineHeight > 0);
+    // Half a line at least between the last line and the button.
+    QVERIFY2(label.bottom() + lineHeight / 2 < button.top(),
+             qPrintable(QStringLiteral("%1 lines").arg(label.height() / lineHeight)));
 }
 
 void TestGuiPopUp::centredOverCaller_data()

@@ -47,8 +47,7 @@ QString GraphicsNoticeTitle()
 QString GraphicsNotice()
 {
     return QStringLiteral("The Graphics folder beside the program cannot be used, so the program "
-                          "shows its own pictures and leaves that folder alone. Please tell your "
-                          "teacher.");
+                          "shows its own pictures. Please tell your teacher.");
 }
 
 GraphicsFolder ExtractGraphics(const Workspace &workspace)
