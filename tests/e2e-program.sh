@@ -5,7 +5,8 @@
 # option; opens paper 2 of topic 2, answers, saves, marks, closes, opens it
 # again with a double click and with the main window's button while it is
 # open (the question must stay on the page), and quits, checking the files
-# after each step; leaves a screenshot of each step in SHOTS.
+# after each step; then starts again over a damaged answers file, and a
+# second copy in the same folder. Leaves a screenshot of each step in SHOTS.
 # Usage: e2e-program.sh PROGRAM BROWSER_MODULE SHOTS   (exit 77: skipped)
 set -euo pipefail
 program="$1" module="$2" shots="$3"
@@ -160,20 +161,20 @@ if grep -E "different thread|outside the GUI thread|QObject::" "$work/log.txt"; 
   fail "the toolkit complained (above)"
 fi
 
-# 7. A damaged answers file at the next start: rebuilt with the answer kept,
+# 8. A damaged answers file at the next start: rebuilt with the answer kept,
 # the original kept beside it, and the pupil told.
 printf 'junk on top\r\n' | cat - "$work/first2TY.txt" > "$work/damaged" && mv "$work/damaged" "$work/first2TY.txt"
 (cd "$work" && exec setsid ./tessaly >"$work/log.txt" 2>&1) &
 pid=$!
 window '^Saved Results$' 100 >/dev/null || fail "no notice of the repair"
-shot 07-repaired
+shot 10-repaired
 xdotool key Return
 gone '^Saved Results$' 50 || fail "the notice stayed"
 [ "$(value first2TY.txt 107 1)" = "3" ] || fail "the saved answer was lost in the repair"
 compgen -G "$work/first2TY.txt.damaged-*" >/dev/null || fail "no copy of the damaged file"
 [ "$(head -c 11 "$work"/first2TY.txt.damaged-*)" = "junk on top" ] || fail "the copy is not the original"
 
-# 8. A second copy in the same folder brings the first forward and ends.
+# 9. A second copy in the same folder brings the first forward and ends.
 before="$(cat "$work"/*.txt | md5sum)"
 (cd "$work" && timeout 15 ./tessaly >/dev/null 2>&1) || fail "the second copy did not end by itself"
 kill -0 "$pid" 2>/dev/null || fail "the first copy ended"
