@@ -72,7 +72,10 @@ private:
         ResultsStore store(ws(), module, QStringLiteral("TY"), papers);
         MarksRows rows = store.readMarks();
         QStringList lines = store.readPaperLines(ResultsStore::FResults);
-        QVERIFY(store.storeFirstAttempt(rows, lines, 1, {QString(QChar(0xFC))}, 1, score, "0:1:2", "08/12/2026"));
+        // As a paper window stores it: one mark per slot of the paper.
+        const int count = int(store.currentLines(ResultsStore::FResults).value(0).count(QLatin1Char('>')));
+        QVERIFY(store.storeFirstAttempt(rows, lines, 1, QStringList(count, QString(QChar(0xFC))), count,
+                                        score, "0:1:2", "08/12/2026"));
     }
     // The example as module 1, its paper 1 marked; its files' bytes.
     QByteArray startWithMarkedRevision(ProgramConfig &config);

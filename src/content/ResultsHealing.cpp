@@ -15,7 +15,7 @@ enum class Kind {
     Mark,        // "", tick or cross
     Score,       // "" or a number from 0 to 100
     Status,      // "0" or "1"
-    TrendScore,  // a number from 0 to 100; dropped otherwise
+    TrendScore,  // "" (a paper worth no marks) or a number from 0 to 100; dropped otherwise
 };
 
 bool acceptable(Kind kind, const QByteArray &value)
@@ -28,7 +28,7 @@ bool acceptable(Kind kind, const QByteArray &value)
     case Kind::Score:
     case Kind::TrendScore: {
         if (value.isEmpty())
-            return kind == Kind::Score;
+            return true;
         double v = 0;
         return Score::ParseScore(QString::fromLatin1(value), &v);
     }
