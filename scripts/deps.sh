@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
   libqt6svg6-dev qt6-image-formats-plugins libgl-dev
-  xvfb xauth xdotool x11-utils libxdamage-dev imagemagick poppler-utils xdg-utils
+  xvfb xauth xdotool x11-utils libxdamage-dev libxext-dev imagemagick poppler-utils xdg-utils
   libfontconfig-dev fonts-dejavu-core fonts-liberation2
   clang libclang-rt-dev # the fuzz targets: libFuzzer and the sanitizers
 )
