@@ -4,10 +4,6 @@
 #include "OptionChoice.h"
 #include "PaperContent.h"
 #include "PaperHandover.h"
-#include "Workspace.h"
-#include "support/TestFiles.h"
-
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Module1;
@@ -20,9 +16,6 @@ class TestPaperContent : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void unpacksTablesInPaperOrder_data();
     void unpacksTablesInPaperOrder();
     void slotsNumberedAcrossQuestions();
@@ -44,22 +37,7 @@ private slots:
     void pageMarks_data();
     void pageMarks();
     void optionLinks();
-
-private:
-    Workspace ws() const { return Workspace(m_dir->path()); }
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void TestPaperContent::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-void TestPaperContent::cleanup()
-{
-    m_dir.reset();
-}
 
 void TestPaperContent::unpacksTablesInPaperOrder_data()
 {
@@ -91,7 +69,7 @@ void TestPaperContent::unpacksTablesInPaperOrder()
     QFETCH(QStringList, keys);
     QFETCH(QStringList, kinds);
     QFETCH(int, total);
-    const PaperContent paper = PaperContent::load(ws(), 2, key);
+    const PaperContent paper = PaperContent::load(2, key);
     QVERIFY(paper.isUsable());
     QCOMPARE(paper.questionIds, ids);
     QCOMPARE(paper.questionCount(), ids.size());
@@ -101,13 +79,11 @@ void TestPaperContent::unpacksTablesInPaperOrder()
     QCOMPARE(paper.slotValues.size(), keys.size());
     QCOMPARE(paper.slotCount(), keys.size());
     QCOMPARE(paper.totalMarks, total);
-    // The scratch file is gone after each table.
-    QVERIFY(!QFile::exists(ws().file(QStringLiteral("temptext.txt"))));
 }
 
 void TestPaperContent::slotsNumberedAcrossQuestions()
 {
-    const PaperContent paper = PaperContent::load(ws(), 2, QStringLiteral("113"));
+    const PaperContent paper = PaperContent::load(2, QStringLiteral("113"));
     QCOMPARE(paper.slotsBefore(1), 0);
     QCOMPARE(paper.slotsBefore(2), 1);
     QCOMPARE(paper.slotsBefore(3), 5);
@@ -130,11 +106,8 @@ void TestPaperContent::unusablePapers()
 {
     QFETCH(int, module);
     QFETCH(QString, key);
-    // A scratch file left by a crash must not be read as the paper list.
-    TestFiles::write(ws().file(QStringLiteral("temptext.txt")), "#150#>16001\r\n");
-    const PaperContent paper = PaperContent::load(ws(), module, key);
+    const PaperContent paper = PaperContent::load(module, key);
     QVERIFY(!paper.isUsable());
-    QVERIFY(!QFile::exists(ws().file(QStringLiteral("temptext.txt"))));
 }
 
 void TestPaperContent::remainingQuestions_data()
@@ -157,7 +130,7 @@ void TestPaperContent::remainingQuestions()
 {
     QFETCH(QStringList, answers);
     QFETCH(QList<int>, remaining);
-    const PaperContent paper = PaperContent::load(ws(), 2, QStringLiteral("113"));
+    const PaperContent paper = PaperContent::load(2, QStringLiteral("113"));
     QCOMPARE(RemainingQuestions(paper, answers), remaining);
 }
 

@@ -14,21 +14,7 @@ QStringList readLines(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray bytes = file.readAll();
-    QStringList lines;
-    // Saved by an editor that marks UTF-8: the mark would shift the first line.
-    qsizetype start = bytes.startsWith(Module1::kByteOrderMark) ? 3 : 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        qsizetype stop = end;
-        if (stop > start && bytes.at(stop - 1) == '\r')
-            --stop;
-        lines.append(TextCodec::fromCp1252(bytes.mid(start, stop - start)));
-        start = end + 1;
-    }
-    return lines;
+    return Module1::SplitLines(file.readAll());
 }
 
 bool matches(const QString &line, const QString &key)
@@ -37,10 +23,9 @@ bool matches(const QString &line, const QString &key)
 }
 
 // Forward scan: for each key the search goes on from where the previous one
-// stopped; a key not found leaves the scan at the end of the file.
-QStringList scanForward(const QString &path, const QStringList &keys)
+// stopped; a key not found leaves the scan at the end of the lines.
+QStringList scanForward(const QStringList &lines, const QStringList &keys)
 {
-    const QStringList lines = readLines(path);
     QStringList found;
     found.reserve(keys.size());
     qsizetype at = 0;
@@ -66,6 +51,24 @@ int separatorPosition(const QString &key)
 } // namespace
 
 namespace Module1 {
+
+QStringList SplitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    // Saved by an editor that marks UTF-8: the mark would shift the first line.
+    qsizetype start = bytes.startsWith(Module1::kByteOrderMark) ? 3 : 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        qsizetype stop = end;
+        if (stop > start && bytes.at(stop - 1) == '\r')
+            --stop;
+        lines.append(TextCodec::fromCp1252(bytes.mid(start, stop - start)));
+        start = end + 1;
+    }
+    return lines;
+}
 
 QString ReadKeyLine(const QString &path, const QString &key)
 {
@@ -112,8 +115,15 @@ QStringList ReadKeyValues(const QString &path, const QString &key, int count)
 
 QStringList ReadAllKeyValues(const QString &path, const QString &key)
 {
-    const QString line = ReadKeyLine(path, key);
-    return SplitValues(line, static_cast<int>(line.count(QLatin1Char('>'))), 6);
+    return ReadAllKeyValues(readLines(path), key);
+}
+
+QStringList ReadAllKeyValues(const QStringList &lines, const QString &key)
+{
+    for (const QString &line : lines)
+        if (matches(line, key))
+            return SplitValues(line, static_cast<int>(line.count(QLatin1Char('>'))), 6);
+    return {};
 }
 
 QStringList SplitKeyLine(const QString &line, int count)
@@ -126,20 +136,30 @@ QStringList ReadPaperLines(const QString &path, int count)
     QStringList keys;
     for (int b = 1; b <= count; ++b)
         keys.append(QString::number(100 + b));
-    return scanForward(path, keys);
+    return scanForward(readLines(path), keys);
 }
 
 QList<int> CountValuesPerKey(const QString &path, const QStringList &keys)
 {
+    return CountValuesPerKey(readLines(path), keys);
+}
+
+QList<int> CountValuesPerKey(const QStringList &lines, const QStringList &keys)
+{
     QList<int> counts;
-    for (const QString &line : scanForward(path, keys))
+    for (const QString &line : scanForward(lines, keys))
         counts.append(static_cast<int>(line.count(QLatin1Char('>'))));
     return counts;
 }
 
 QStringList ReadValuesForKeys(const QString &path, const QStringList &keys)
 {
-    const QStringList lines = scanForward(path, keys);
+    return ReadValuesForKeys(readLines(path), keys);
+}
+
+QStringList ReadValuesForKeys(const QStringList &table, const QStringList &keys)
+{
+    const QStringList lines = scanForward(table, keys);
     QStringList values;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);

@@ -26,6 +26,13 @@ QStringList ReadPaperLines(const QString &path, int count);
 QList<int> CountValuesPerKey(const QString &path, const QStringList &keys);
 QStringList ReadValuesForKeys(const QString &path, const QStringList &keys);
 
+// The same reads over record text already in memory (a resource's bytes, no
+// scratch file): the lines of `bytes`, then the reads on those lines.
+QStringList SplitLines(const QByteArray &bytes);
+QStringList ReadAllKeyValues(const QStringList &lines, const QString &key);
+QList<int> CountValuesPerKey(const QStringList &lines, const QStringList &keys);
+QStringList ReadValuesForKeys(const QStringList &lines, const QStringList &keys);
+
 // Writers replace the file whole (atomically) and return false, leaving the
 // old file untouched, when it could not be written; `failure` then says why.
 // An entry of `lines` that is empty (its line could not be read) is written

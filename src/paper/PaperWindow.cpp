@@ -289,13 +289,10 @@ bool PaperWindow::Form_Load()
     setQuestion(1);
     m_store.emplace(workspace(), m_handover.module, m_handover.code, m_handover.paperCount);
 
-    m_content = PaperContent::load(workspace(), m_handover.module,
-                                   QString::number(m_handover.paperKey));
+    m_content = PaperContent::load(m_handover.module, QString::number(m_handover.paperKey));
     const bool fits = std::all_of(m_content.partsPerQuestion.begin(),
                                   m_content.partsPerQuestion.end(),
                                   [](int parts) { return parts >= 1 && parts <= 20; });
-    if (m_content.noRoom)
-        return fail(NoRoomToOpen());
     if (!m_content.isUsable() || !fits || m_content.slotCount() > 80)
         return fail(QStringLiteral("This paper cannot be opened: its questions could not be "
                                    "unpacked from the program."));

@@ -4,9 +4,6 @@
 #include "Marking.h"
 #include "Records.h"
 #include "Resources.h"
-#include "Workspace.h"
-
-#include <QFile>
 
 #include <numeric>
 
@@ -36,32 +33,19 @@ bool PaperContent::isUsable() const
            && slotKinds.size() == slotKeys.size() && slotValues.size() == slotKeys.size();
 }
 
-PaperContent PaperContent::load(const Workspace &workspace, int module, const QString &paperKey)
+PaperContent PaperContent::load(int module, const QString &paperKey)
 {
     PaperContent paper;
-    const QString temp = workspace.file(QStringLiteral("temptext.txt"));
-    // Each table is written out, read and deleted before the next one.
-    auto unpack = [&](int id, auto read) {
-        const int error = Module3::ExtractResource(id, QStringLiteral("Custom"), temp);
-        if (error == 0)
-            read(temp);
-        paper.noRoom = paper.noRoom || error == Module3::ErrDiskFull;
-        QFile::remove(temp);
-    };
+    // Read straight from the program's resources: a scratch file would only
+    // be written to be read back at once.
     const int base = 10 * module;
-    unpack(30002 + base, [&](const QString &file) {
-        paper.questionIds = Module1::ReadAllKeyValues(file, paperKey);
-    });
-    unpack(30003 + base, [&](const QString &file) {
-        paper.slotKeys = Module1::ReadValuesForKeys(file, paper.questionIds);
-        paper.partsPerQuestion = Module1::CountValuesPerKey(file, paper.questionIds);
-    });
-    unpack(30004 + base, [&](const QString &file) {
-        paper.slotKinds = Module1::ReadValuesForKeys(file, paper.questionIds);
-    });
-    unpack(30005 + base, [&](const QString &file) {
-        paper.slotValues = Module1::ReadValuesForKeys(file, paper.questionIds);
-    });
+    auto table = [base](int id) { return Module1::SplitLines(Module3::ResourceBytes(id + base)); };
+    paper.questionIds = Module1::ReadAllKeyValues(table(30002), paperKey);
+    const QStringList keys = table(30003);
+    paper.slotKeys = Module1::ReadValuesForKeys(keys, paper.questionIds);
+    paper.partsPerQuestion = Module1::CountValuesPerKey(keys, paper.questionIds);
+    paper.slotKinds = Module1::ReadValuesForKeys(table(30004), paper.questionIds);
+    paper.slotValues = Module1::ReadValuesForKeys(table(30005), paper.questionIds);
     // Counted slot by slot as the marking counts them, so that a percentage
     // always refers to this total.
     qint64 total = 0;

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class Workspace;
-
 // The content tables of one paper: its question ids and, per answer slot, the
 // key, kind and mark value. Slots are numbered across the paper, question by
 // question; index i holds slot i + 1.
@@ -16,7 +14,6 @@ struct PaperContent {
     QStringList slotKinds;
     QStringList slotValues;
     int totalMarks = 0;
-    bool noRoom = false; // a table could not be unpacked: the disk is full
 
     int questionCount() const { return static_cast<int>(questionIds.size()); }
     int slotCount() const { return static_cast<int>(slotKeys.size()); }
@@ -28,9 +25,9 @@ struct PaperContent {
     // agreeing in length.
     bool isUsable() const;
 
-    // Unpacks the four tables of module `module`, paper key `paperKey`,
-    // through the scratch file "temptext.txt" (deleted after each table).
-    static PaperContent load(const Workspace &workspace, int module, const QString &paperKey);
+    // Unpacks the four tables of module `module` (paper lists, answer keys,
+    // kinds, values) for paper key `paperKey`.
+    static PaperContent load(int module, const QString &paperKey);
 };
 
 // Questions with at least one slot whose answer, trimmed, is empty; each
