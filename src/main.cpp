@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // No Qt::AA_ShareOpenGLContexts here: it would load the GL driver at every
-    // start. The browser module makes the shared context when a paper opens.
+    // start, and the browser module draws its pages without GL.
     // A write past a file-size limit must fail the write, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
 

@@ -46,6 +46,9 @@ private slots:
     void reportThenModuleTabReturnsToTopicOne();
     void refreshContentsKeepsTheTopic();
     void openPaperClosesThenOpens();
+    void preparesOnThePupilsMovesOnly_data();
+    void preparesOnThePupilsMovesOnly();
+    void loadButtonsDoNothingWhileAPaperOpens();
     void trashStates();
     void trashNoTouchesNoFile();
     void trashYesErasesTheResults();
@@ -399,6 +402,86 @@ void TestGuiContents::openPaperClosesThenOpens()
     QCOMPARE(h.module, 2);
     QCOMPARE(h.code, QStringLiteral("TY"));
     QCOMPARE(h.paperCount, 15);
+}
+
+void TestGuiContents::preparesOnThePupilsMovesOnly_data()
+{
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<bool>("prepares");
+    QTest::addRow("start-up and its topic 1") << "" << false;
+    QTest::addRow("Report panel") << "report" << false;
+    QTest::addRow("Help tab") << "help" << false;
+    QTest::addRow("refresh after a paper") << "refresh" << false;
+    QTest::addRow("pointer over a topic") << "hover topic" << false;
+    QTest::addRow("topic chosen") << "topic" << true;
+    QTest::addRow("the first topic chosen again") << "topic 1" << true;
+    QTest::addRow("pointer on a load button") << "hover button" << true;
+    QTest::addRow("pointer on its caption") << "hover caption" << true;
+    QTest::addRow("focus on a load button") << "focus button" << true;
+}
+
+void TestGuiContents::preparesOnThePupilsMovesOnly()
+{
+    QFETCH(QString, move);
+    QFETCH(bool, prepares);
+    auto windows = std::make_unique<FakePaperWindows>();
+    FakePaperWindows *fake = windows.get();
+    Contents &c = m_fx->start();
+    c.setPaperWindows(std::move(windows));
+    c.LoadModuleData(); // start-up's own choice of topic 1, again
+    PictureButton *load = c.homePanel()->loadButton(2, 1);
+    auto send = [](QWidget *w, QEvent::Type type) {
+        QEvent event(type);
+        QApplication::sendEvent(w, &event);
+    };
+    if (move == QLatin1String("report"))
+        click(c.toolbarButton(2));
+    else if (move == QLatin1String("help"))
+        click(c.tab(4));
+    else if (move == QLatin1String("refresh"))
+        c.RefreshContents();
+    else if (move == QLatin1String("hover topic"))
+        send(find(&c, "Topic2"), QEvent::Enter);
+    else if (move == QLatin1String("topic"))
+        click(find(&c, "Topic2"));
+    else if (move == QLatin1String("topic 1"))
+        click(find(&c, "Topic1"));
+    else if (move == QLatin1String("hover button"))
+        send(load, QEvent::Enter);
+    else if (move == QLatin1String("hover caption"))
+        send(load->caption(), QEvent::Enter);
+    else if (move == QLatin1String("focus button")) {
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(load, &focus);
+    }
+    QCOMPARE(fake->preparations > 0, prepares);
+    QVERIFY(fake->calls.isEmpty());
+}
+
+void TestGuiContents::loadButtonsDoNothingWhileAPaperOpens()
+{
+    auto windows = std::make_unique<FakePaperWindows>();
+    FakePaperWindows *fake = windows.get();
+    Contents &c = m_fx->start();
+    c.setPaperWindows(std::move(windows));
+    click(find(&c, "Topic2"));
+    click(c.homePanel()->loadButton(1, 1));
+    QCOMPARE(fake->calls.size(), 2);
+    QCOMPARE(c.field("PaperNum"), QStringLiteral("106"));
+
+    // A second click, or a click on another paper, before the first page is
+    // painted: nothing closes, nothing opens, the handover stays.
+    fake->opening = true;
+    click(c.homePanel()->loadButton(1, 1));
+    click(c.homePanel()->loadButton(3, 1));
+    QCOMPARE(fake->calls.size(), 2);
+    QCOMPARE(c.field("PaperNum"), QStringLiteral("106"));
+    QCOMPARE(c.field("TakeNum"), QStringLiteral("1"));
+
+    fake->opening = false;
+    click(c.homePanel()->loadButton(3, 1));
+    QCOMPARE(fake->calls.size(), 4);
+    QCOMPARE(fake->calls.at(3).handover.paperKey, 108);
 }
 
 void TestGuiContents::trashStates()

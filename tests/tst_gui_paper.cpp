@@ -58,6 +58,8 @@ private slots:
     void pageThatCannotBeUnpacked();
     void loadFailures_data();
     void loadFailures();
+    void busyUntilTheFirstPageIsPainted_data();
+    void busyUntilTheFirstPageIsPainted();
     void failedStoreIsReported();
     void keyboard();
     void shortcutsInTooltips();
@@ -471,6 +473,50 @@ void TestGuiPaper::loadFailures()
     QVERIFY(pageFiles().isEmpty());
     QVERIFY(noTempText());
     QCOMPARE(m_host->refreshes, 0);
+    QVERIFY(!m_windows->isOpening());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestGuiPaper::busyUntilTheFirstPageIsPainted_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::addRow("the page painted") << "";
+    QTest::addRow("closed before") << "close";
+    QTest::addRow("another paper opened before") << "reopen";
+}
+
+void TestGuiPaper::busyUntilTheFirstPageIsPainted()
+{
+    QFETCH(QString, then);
+    m_host->choose(113, 1, 11, QStringLiteral("Electricity and Magnets"));
+    PaperWindow *w = m_windows->openPaper();
+    QVERIFY(w);
+    QVERIFY(m_windows->isOpening());
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    if (then == QLatin1String("close")) {
+        m_windows->closePaperWindows();
+    } else {
+        if (then == QLatin1String("reopen")) {
+            m_host->choose(114, 1, 11, QStringLiteral("Electricity and Magnets"));
+            w = m_windows->openPaper();
+            QVERIFY(w);
+            QVERIFY(m_windows->isOpening());
+        }
+        QSignalSpy painted(w, &PaperWindow::firstPagePainted);
+        QVERIFY(painted.wait(3000));
+        QCOMPARE(fake(w)->navigations.size(), 1);
+    }
+    QVERIFY(!m_windows->isOpening());
+    // Every busy pointer taken back: none is left stacked.
+    QVERIFY(!QGuiApplication::overrideCursor());
+    if (then.isEmpty()) {
+        // Later pages do not make the pointer busy.
+        click(w, 6);
+        QTest::qWait(20);
+        QVERIFY(!m_windows->isOpening());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
 }
 
 void TestGuiPaper::failedStoreIsReported()

@@ -186,6 +186,10 @@ void Contents::build()
     m_home->setGeometry(kPanelRect);
     connect(m_home, &HomePanel::topicClicked, this, &Contents::TopicClick);
     connect(m_home, &HomePanel::paperClicked, this, &Contents::OpenPaper);
+    // Not on the topic start-up chooses: only the pupil's own moves.
+    connect(m_home, &HomePanel::topicClicked, this, &Contents::PrepareForPaper);
+    connect(m_home, &HomePanel::paperApproached, this, &Contents::PrepareForPaper);
+    connect(m_home, &HomePanel::paperButtonFocused, this, &Contents::PrepareForPaper);
     m_printer = std::make_unique<ResultsPrinter>(this);
     buildShortcuts();
 }
@@ -588,6 +592,9 @@ void Contents::TopicChoosing(int firstPaper)
 
 void Contents::OpenPaper(int offset, int take)
 {
+    // A paper still opening: the click waits for nothing and changes nothing.
+    if (m_paperWindows && m_paperWindows->isOpening())
+        return;
     const int first = fieldNumber(QStringLiteral("TopicCount"));
     setField(QStringLiteral("PaperNum"), QString::number(HomeRules::PaperKey(first, offset)));
     setField(QStringLiteral("TakeNum"), QString::number(take));
@@ -595,6 +602,12 @@ void Contents::OpenPaper(int offset, int take)
         return;
     m_paperWindows->closePaperWindows();
     m_paperWindows->openPaper(*this, take);
+}
+
+void Contents::PrepareForPaper()
+{
+    if (m_paperWindows)
+        m_paperWindows->prepare();
 }
 
 void Contents::RefreshContents()

@@ -97,6 +97,9 @@ public:
     void TopicClick(int topic); // Topic1_Click .. Topic10_Click
     void TopicChoosing(int firstPaper);
     void OpenPaper(int offset, int take);
+    // The pupil chose a topic or came to a paper's button: the paper windows
+    // get ready in the background, so that the paper opens at once.
+    void PrepareForPaper();
     void ShowReport();
     void ShowReportSection();
     void PrintResults();

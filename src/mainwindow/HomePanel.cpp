@@ -191,6 +191,8 @@ void HomePanel::buildPapers(SkinnedWindow &window)
                     [this, r, take] { emit paperButtonFocused(r - 1, take); });
             (take == 1 ? m_loadA : m_loadB) << button;
             m_listWidgets << button << caption;
+            button->installEventFilter(this);
+            caption->installEventFilter(this);
         }
         if (r < 5) {
             auto *rule = new QWidget(this);
@@ -323,6 +325,12 @@ void HomePanel::setMessage(const QString &message)
 
 bool HomePanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Enter) {
+        for (const QList<PictureButton *> &buttons : {m_loadA, m_loadB})
+            for (PictureButton *b : buttons)
+                if (watched == b || watched == b->caption())
+                    emit paperApproached();
+    }
     if (event->type() == QEvent::KeyPress) {
         const int topic = static_cast<int>(m_topics.indexOf(qobject_cast<QLabel *>(watched))) + 1;
         auto *key = static_cast<QKeyEvent *>(event);

@@ -16,7 +16,8 @@ class SkinnedWindow;
 // with Bullet1..Bullet10) and the five papers of the chosen topic on the
 // right, each with its first and second score (MSA1.., MSB1..), its load
 // button (P1a..) and its try-again button (P1b..). Clicks are reported;
-// the main window decides what they do.
+// the main window decides what they do. So is the pointer arriving on a
+// paper's button (or its caption): a paper is likely to be opened next.
 //
 // Keys: the chosen topic takes the focus for the list, where Up, Down, Home
 // and End choose another as a click does; Enter or Space presses a paper
@@ -57,6 +58,8 @@ signals:
     // The keyboard focus came to the button of row `offset` (0..4) for
     // attempt `take`: a paper may be opened next.
     void paperButtonFocused(int offset, int take);
+    // The pointer came to a paper's button or its caption.
+    void paperApproached();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -23,4 +23,8 @@ public:
     // Unloads Test1 and Test2 when they are open, without asking; their own
     // unload runs (and calls RefreshContents).
     virtual void closePaperWindows() = 0;
+    // A paper is likely to be opened soon: get ready for it in the background.
+    virtual void prepare() {}
+    // From the click that opens a paper until its first page is painted.
+    virtual bool isOpening() const { return false; }
 };

@@ -7,15 +7,47 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+#include <thread>
+
 namespace BrowserModule {
 
 namespace {
 
 Factory testFactory;
 QuestionBrowserFactory moduleFactory = nullptr;
+QuestionBrowserPreparation modulePreparation = nullptr;
+// Set by prepare, cleared by create: a browser asked for before the load
+// ended needs no page made ready for it afterwards.
+bool preparationWanted = false;
+
+// The module's libraries loaded on a thread of their own: most of the time
+// goes to mapping and relocating the web engine. The program may end while
+// it runs, so it is waited for then.
+struct Loader {
+    std::thread thread;
+    ~Loader() { wait(); }
+    void wait()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+} loader;
+
+void loadInBackground(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (!QFileInfo::exists(path))
+            continue;
+        QLibrary library(path);
+        library.setLoadHints(QLibrary::PreventUnloadHint);
+        if (library.load())
+            return;
+    }
+}
 
 QuestionBrowserFactory loadModule(QString *error)
 {
+    loader.wait();
     if (moduleFactory)
         return moduleFactory;
     QStringList reasons;
@@ -29,6 +61,8 @@ QuestionBrowserFactory loadModule(QString *error)
             library->resolve(kQuestionBrowserFactory));
         if (factory) {
             moduleFactory = factory;
+            modulePreparation = reinterpret_cast<QuestionBrowserPreparation>(
+                library->resolve(kQuestionBrowserPreparation));
             return factory;
         }
         reasons << library->errorString();
@@ -39,6 +73,15 @@ QuestionBrowserFactory loadModule(QString *error)
                                          .arg(QStringLiteral(TESSALY_BROWSER_MODULE))
                                    : reasons.join(QLatin1Char('\n'));
     return nullptr;
+}
+
+void finishPreparation()
+{
+    if (!preparationWanted)
+        return;
+    preparationWanted = false;
+    if (loadModule(nullptr) && modulePreparation)
+        modulePreparation();
 }
 
 } // namespace
@@ -55,8 +98,28 @@ QuestionBrowser *create(QWidget *parent, QString *error)
 {
     if (testFactory)
         return testFactory(parent);
+    preparationWanted = false;
     QuestionBrowserFactory factory = loadModule(error);
     return factory ? factory(parent) : nullptr;
+}
+
+void prepare()
+{
+    if (testFactory || preparationWanted)
+        return;
+    preparationWanted = true;
+    if (moduleFactory) {
+        // From the event loop: the pointer's or the key's event ends first.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &finishPreparation,
+                                  Qt::QueuedConnection);
+        return;
+    }
+    loader.wait(); // a load that ended, its preparation taken by create
+    loader.thread = std::thread([paths = searchPaths()] {
+        loadInBackground(paths);
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &finishPreparation,
+                                  Qt::QueuedConnection);
+    });
 }
 
 bool isLoaded()

@@ -56,6 +56,16 @@ void ContentsPaperWindows::closePaperWindows()
     m_windows->closePaperWindows();
 }
 
+void ContentsPaperWindows::prepare()
+{
+    m_windows->prepare();
+}
+
+bool ContentsPaperWindows::isOpening() const
+{
+    return m_windows->isOpening();
+}
+
 PaperWindow *ContentsPaperWindows::current() const
 {
     return m_windows->current();

@@ -17,6 +17,8 @@ public:
 
     void openPaper(Contents &contents, int take) override;
     void closePaperWindows() override;
+    void prepare() override;
+    bool isOpening() const override;
 
     PaperWindow *current() const;
 

@@ -42,6 +42,62 @@ namespace {
 
 PaperWindow::PrintDialogSeam printDialogSeam;
 
+// Runs `done` once `view` shows its page: at the first of its paints (or of
+// the widget that draws for it) after which it holds more than one plain
+// colour. Paints of the empty view come too, before and after the page has
+// loaded. Gives up waiting after `ms`.
+class FirstPaintWatch : public QObject
+{
+public:
+    FirstPaintWatch(QWidget *view, int ms, std::function<void()> done)
+        : QObject(view), m_view(view), m_done(std::move(done))
+    {
+        m_view->installEventFilter(this);
+        if (QWidget *proxy = m_view->focusProxy())
+            proxy->installEventFilter(this);
+        QTimer::singleShot(ms, this, &FirstPaintWatch::finish);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // Looked at once the paint is done.
+        if (event->type() == QEvent::Paint && !m_checkQueued) {
+            m_checkQueued = true;
+            QTimer::singleShot(0, this, &FirstPaintWatch::check);
+        }
+        return false;
+    }
+
+private:
+    void check()
+    {
+        m_checkQueued = false;
+        const QImage image = m_view->grab().toImage();
+        const QRgb first = image.isNull() ? 0 : image.pixel(0, 0);
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                if (image.pixel(x, y) != first) {
+                    finish();
+                    return;
+                }
+    }
+
+    void finish()
+    {
+        if (!m_done)
+            return;
+        const std::function<void()> done = std::move(m_done);
+        m_done = nullptr;
+        deleteLater();
+        done();
+    }
+
+    QWidget *m_view;
+    std::function<void()> m_done;
+    bool m_checkQueued = false;
+};
+
 const QString OpenTitle = QStringLiteral("Open Paper");
 const QString PrintTitle = QStringLiteral("Print Question");
 const QString SaveTitle = QStringLiteral("Quorvane");
@@ -274,6 +330,7 @@ void PaperWindow::layoutPaper()
 bool PaperWindow::fail(const QString &message)
 {
     removePageFile();
+    emit openFailed();
     frmPopUp::CallPop(OpenTitle, message, 1, m_host.hostWindow());
     return false;
 }
@@ -312,6 +369,7 @@ bool PaperWindow::Form_Load()
     connect(m_browser, &QuestionBrowser::printFinished, this, &PaperWindow::finishPrint);
     connect(m_browser, &QuestionBrowser::optionClicked, this, &PaperWindow::chooseOption);
     connect(m_sheet, &AnswerSheet::pageScrollRequested, m_browser, &QuestionBrowser::scrollPage);
+    watchFirstPage();
     m_qnTitleBG->raise();
     m_fmeMark->raise();
     layoutPaper();
@@ -339,6 +397,16 @@ bool PaperWindow::Form_Load()
     Timer1_Timer();
     m_sheet->focusFirstBox();
     return true;
+}
+
+void PaperWindow::watchFirstPage()
+{
+    connect(
+        m_browser, &QuestionBrowser::pageLoaded, this,
+        [this] {
+            new FirstPaintWatch(m_browser->pageView(), 1000, [this] { emit firstPagePainted(); });
+        },
+        Qt::SingleShotConnection);
 }
 
 void PaperWindow::readStoredAttempt()

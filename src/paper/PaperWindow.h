@@ -90,6 +90,10 @@ public:
 
 signals:
     void pageShown(const QString &file, bool ok);
+    // The first page loaded and drawn (or given up on waiting for).
+    void firstPagePainted();
+    // Form_Load found the paper cannot be opened; the pupil is told next.
+    void openFailed();
     void unloaded();
 
 protected:
@@ -131,6 +135,7 @@ private:
     void buildToolbar();
     void layoutPaper();
     bool fail(const QString &message);
+    void watchFirstPage();
     bool ShowQuestionPage();
     void removePageFile();
     bool isOptionQuestion() const;

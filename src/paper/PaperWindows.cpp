@@ -1,8 +1,11 @@
 #include "PaperWindows.h"
 
+#include "BrowserModule.h"
 #include "PaperHost.h"
 #include "Test1.h"
 #include "Test2.h"
+
+#include <QGuiApplication>
 
 PaperWindows::PaperWindows(PaperHost &host, QObject *parent)
     : QObject(parent), m_host(host)
@@ -12,6 +15,7 @@ PaperWindows::PaperWindows(PaperHost &host, QObject *parent)
 PaperWindows::~PaperWindows()
 {
     closePaperWindows();
+    endOpening();
 }
 
 PaperWindow *PaperWindows::openPaper()
@@ -23,11 +27,16 @@ PaperWindow *PaperWindows::openPaper()
 PaperWindow *PaperWindows::openPaper(int take)
 {
     closePaperWindows();
+    beginOpening();
     const bool second = take != 1;
     PaperWindow *window = second ? static_cast<PaperWindow *>(new Test2(m_host))
                                  : static_cast<PaperWindow *>(new Test1(m_host));
+    connect(window, &PaperWindow::firstPagePainted, this, &PaperWindows::endOpening);
+    connect(window, &PaperWindow::openFailed, this, &PaperWindows::endOpening);
+    connect(window, &PaperWindow::unloaded, this, &PaperWindows::endOpening);
     if (!window->Form_Load()) {
         delete window;
+        endOpening();
         return nullptr;
     }
     m_current = window;
@@ -35,6 +44,27 @@ PaperWindow *PaperWindows::openPaper(int take)
     window->activateWindow();
     emit paperOpened(window);
     return window;
+}
+
+void PaperWindows::prepare()
+{
+    BrowserModule::prepare();
+}
+
+void PaperWindows::beginOpening()
+{
+    if (m_opening)
+        return;
+    m_opening = true;
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+}
+
+void PaperWindows::endOpening()
+{
+    if (!m_opening)
+        return;
+    m_opening = false;
+    QGuiApplication::restoreOverrideCursor();
 }
 
 void PaperWindows::closePaperWindows()

@@ -8,7 +8,9 @@ class PaperWindow;
 
 // The main window's side of the paper windows: at most one is open. Opening
 // unloads whichever is open, then shows Test1 when TakeNum is "1" and Test2
-// otherwise, for the handover fields the host holds at that moment.
+// otherwise, for the handover fields the host holds at that moment. From
+// then until the first page is painted the pointer is busy and the paper
+// counts as opening.
 class PaperWindows : public QObject
 {
     Q_OBJECT
@@ -25,10 +27,18 @@ public:
     void closePaperWindows();
     PaperWindow *current() const { return m_current; }
 
+    // Gets the question-page browser ready in the background.
+    void prepare();
+    bool isOpening() const { return m_opening; }
+
 signals:
     void paperOpened(PaperWindow *window);
 
 private:
+    void beginOpening();
+    void endOpening();
+
     PaperHost &m_host;
     QPointer<PaperWindow> m_current;
+    bool m_opening = false;
 };

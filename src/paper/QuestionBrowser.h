@@ -8,7 +8,7 @@ class QPrinter;
 // The question-page browser: shows one page archive file at a time inside
 // its rectangle and prints it. Pages, answers and results never pass
 // through it. Implemented with the web engine in a module of its own that
-// the program loads when the first paper opens (BrowserModule).
+// the program loads when the pupil heads for a paper (BrowserModule).
 class QuestionBrowser : public QWidget
 {
     Q_OBJECT
@@ -48,8 +48,12 @@ signals:
     void optionClicked(int option);
 };
 
-// The module's entry point: makes a browser as a child of `parent`.
+// The module's entry points: makes a browser as a child of `parent`; starts
+// the web engine and gets a page ready, so that the next browser shows its
+// first page sooner.
 extern "C" {
 using QuestionBrowserFactory = QuestionBrowser *(*)(QWidget *parent);
+using QuestionBrowserPreparation = void (*)();
 }
 inline constexpr const char *kQuestionBrowserFactory = "tessaly_create_question_browser";
+inline constexpr const char *kQuestionBrowserPreparation = "tessaly_prepare_question_browser";

@@ -133,7 +133,11 @@ public:
         calls.append({QStringLiteral("open %1").arg(take), contents.handover()});
     }
     void closePaperWindows() override { calls.append({QStringLiteral("close"), {}}); }
+    void prepare() override { ++preparations; }
+    bool isOpening() const override { return opening; }
     QList<Call> calls;
+    int preparations = 0;
+    bool opening = false;
 };
 
 // One window on a fresh workspace; dialogs answered by their seams.

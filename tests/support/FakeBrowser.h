@@ -3,28 +3,33 @@
 #include "QuestionBrowser.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QStringList>
 #include <QTimer>
 
 // A question-page browser without the web engine: it remembers what it was
 // asked to show and reports each page loaded on the next turn of the event
-// loop, as the real one does later. Whether the file existed when it was
-// asked is what it reports.
+// loop, as the real one does later, then shows the file's name. Whether the
+// file existed when it was asked is what it reports.
 class FakeBrowser : public QuestionBrowser
 {
 public:
     explicit FakeBrowser(QWidget *parent) : QuestionBrowser(parent)
     {
-        m_view = new QWidget(this);
+        m_view = new QLabel(this);
         m_view->setObjectName(QStringLiteral("fakeView"));
+        m_view->setAutoFillBackground(true);
     }
 
     void navigateTo(const QString &file) override
     {
         navigations << file;
         const bool ok = QFile::exists(file);
-        QTimer::singleShot(0, this, [this, file, ok] { emit pageLoaded(QUrl::fromLocalFile(file), ok); });
+        QTimer::singleShot(0, this, [this, file, ok] {
+            emit pageLoaded(QUrl::fromLocalFile(file), ok);
+            m_view->setText(file);
+        });
     }
     void showNotice(const QString &text) override { notices << text; }
     QWidget *pageView() const override { return m_view; }
@@ -59,6 +64,6 @@ public:
     bool printOk = true;
 
 private:
-    QWidget *m_view = nullptr;
+    QLabel *m_view = nullptr;
     bool m_printing = false;
 };

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QtTest>
 
-// QTEST_MAIN for suites that may start the web engine: it is loaded from a
-// module after the application exists, which needs shared contexts first.
+// QTEST_MAIN for suites that may start the web engine. The application is
+// made as the program makes it: without shared GL contexts, which the
+// browser module does without.
 #define TESSALY_PAPER_TEST_MAIN(TestObject)                                                        \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
         QApplication app(argc, argv);                                                              \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
