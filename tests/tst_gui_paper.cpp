@@ -7,6 +7,7 @@
 #include "PaperStatusBar.h"
 #include "PaperWindow.h"
 #include "PaperWindows.h"
+#include "PictureCache.h"
 #include "PictureButton.h"
 #include "ProgramConfig.h"
 #include "ResultsStore.h"
@@ -60,6 +61,8 @@ private slots:
     void loadFailures();
     void busyUntilTheFirstPageIsPainted_data();
     void busyUntilTheFirstPageIsPainted();
+    void preparedPicturesAreNotReadAgain_data();
+    void preparedPicturesAreNotReadAgain();
     void failedStoreIsReported();
     void keyboard();
     void shortcutsInTooltips();
@@ -517,6 +520,31 @@ void TestGuiPaper::busyUntilTheFirstPageIsPainted()
         QVERIFY(!m_windows->isOpening());
         QVERIFY(!QGuiApplication::overrideCursor());
     }
+}
+
+void TestGuiPaper::preparedPicturesAreNotReadAgain_data()
+{
+    QTest::addColumn<int>("take");
+    QTest::addRow("first attempt") << 1;
+    QTest::addRow("second attempt") << 2;
+}
+
+void TestGuiPaper::preparedPicturesAreNotReadAgain()
+{
+    QFETCH(int, take);
+    // Held as the main window holds it for the whole run.
+    const std::shared_ptr<PictureCache> cache = PictureCache::forFolder(ws().graphicsFolder());
+    m_windows->prepare();
+    const QStringList names = PaperWindow::picturesAtOpen();
+    QTRY_VERIFY(std::all_of(names.begin(), names.end(),
+                            [&](const QString &name) { return cache->holds(name); }));
+    const int read = cache->filesRead();
+    PaperWindow *w = open(113, take);
+    QVERIFY(w);
+    QSignalSpy painted(w, &PaperWindow::firstPagePainted);
+    QVERIFY(painted.wait(3000));
+    QTest::qWait(250); // a few ticks of Timer1
+    QCOMPARE(cache->filesRead(), read);
 }
 
 void TestGuiPaper::failedStoreIsReported()

@@ -3,10 +3,12 @@
 #include "PictureNames.h"
 #include "Resources.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMap>
+#include <QThreadPool>
 
 #include <utility>
 
@@ -87,6 +89,36 @@ void PictureCache::adopt(QHash<QString, QImage> &&decoded)
             m_pictures.insert(it.key().toLower(), QPixmap::fromImage(std::move(it.value())));
     }
     decoded.clear();
+}
+
+void PictureCache::prefetch(const std::shared_ptr<PictureCache> &cache, const QStringList &names)
+{
+    // lower-case name -> path of its file; empty for the program's own picture
+    QHash<QString, QString> wanted;
+    for (const QString &name : names) {
+        const QString key = name.toLower();
+        if (cache->holds(key) || wanted.contains(key))
+            continue;
+        if (cache->m_programPictures) {
+            wanted.insert(key, QString());
+        } else if (const QString file = cache->resolve(key); !file.isEmpty()) {
+            wanted.insert(key, QDir(cache->m_folder).filePath(file));
+        }
+    }
+    if (wanted.isEmpty())
+        return;
+    QThreadPool::globalInstance()->start([wanted, weak = std::weak_ptr<PictureCache>(cache)] {
+        QHash<QString, QImage> decoded;
+        for (auto it = wanted.begin(); it != wanted.end(); ++it)
+            decoded.insert(it.key(), it.value().isEmpty() ? decodeProgramPicture(it.key())
+                                                          : decode(it.value()));
+        // Gone when the program is ending.
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, [weak, decoded = std::move(decoded)]() mutable {
+                if (const std::shared_ptr<PictureCache> cache = weak.lock())
+                    cache->adopt(std::move(decoded));
+            });
+    });
 }
 
 void PictureCache::clear()

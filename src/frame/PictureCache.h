@@ -23,6 +23,7 @@ public:
     // written later is found).
     QPixmap picture(const QString &name);
 
+    bool holds(const QString &name) const { return m_pictures.contains(name.toLower()); }
     const QString &folder() const { return m_folder; }
     // Files read from disk so far.
     int filesRead() const { return m_filesRead; }
@@ -35,6 +36,10 @@ public:
     // Takes over pictures already read from this folder (by decode, on
     // another thread), keyed by name.
     void adopt(QHash<QString, QImage> &&decoded);
+    // Reads the pictures `names` that `cache` does not hold yet on a thread
+    // of the pool, then hands them to it from the main thread's event loop,
+    // so that the windows about to show them read no file themselves.
+    static void prefetch(const std::shared_ptr<PictureCache> &cache, const QStringList &names);
 
     // For a Graphics folder the program cannot use: every picture is taken
     // from the program's own resources instead of the folder's files.

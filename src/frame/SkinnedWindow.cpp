@@ -18,9 +18,24 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <array>
 #include <utility>
 
 using Module5::WindowButton;
+
+namespace {
+
+// The edges below the top bar: left, right, bottom and the bottom corners.
+std::array<QString, 5> edgePictures(bool popUp)
+{
+    return {QStringLiteral("border_left.bmp"), QStringLiteral("border_right.bmp"),
+            QStringLiteral("border_bot.bmp"),
+            popUp ? QStringLiteral("Border_bot_left.gif") : QStringLiteral("border_left_corners.bmp"),
+            popUp ? QStringLiteral("Border_bot_right.gif")
+                  : QStringLiteral("border_right_corners.bmp")};
+}
+
+} // namespace
 
 SkinnedWindow::SkinnedWindow(const Workspace &workspace, FrameStyle style, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -33,18 +48,12 @@ SkinnedWindow::SkinnedWindow(const Workspace &workspace, FrameStyle style, QWidg
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
 
-    const bool popUp = m_style.outline == FrameStyle::Outline::PopUp;
     const Module5::TopBarPictures top = Module5::TopBar(true);
-    m_pieces = {makePiece("BTopLeft", top.left),
-                makePiece("BTopCentre", top.centre),
-                makePiece("BTopRight", top.right),
-                makePiece("BLeft", QStringLiteral("border_left.bmp")),
-                makePiece("BRight", QStringLiteral("border_right.bmp")),
-                makePiece("BBot", QStringLiteral("border_bot.bmp")),
-                makePiece("BBotLeft", popUp ? QStringLiteral("Border_bot_left.gif")
-                                            : QStringLiteral("border_left_corners.bmp")),
-                makePiece("BBotRight", popUp ? QStringLiteral("Border_bot_right.gif")
-                                             : QStringLiteral("border_right_corners.bmp"))};
+    const std::array<QString, 5> edges = edgePictures(m_style.outline == FrameStyle::Outline::PopUp);
+    m_pieces = {makePiece("BTopLeft", top.left),   makePiece("BTopCentre", top.centre),
+                makePiece("BTopRight", top.right), makePiece("BLeft", edges[0]),
+                makePiece("BRight", edges[1]),     makePiece("BBot", edges[2]),
+                makePiece("BBotLeft", edges[3]),   makePiece("BBotRight", edges[4])};
 
     if (!m_style.icon.isEmpty()) {
         m_icon = new PictureBox(*m_pictures, this);
@@ -101,6 +110,28 @@ QLineEdit *SkinnedWindow::makeHiddenField(const QString &name, const QString &te
     field->setObjectName(name);
     field->hide();
     return field;
+}
+
+QStringList SkinnedWindow::framePictures(const FrameStyle &style)
+{
+    QStringList names;
+    for (const bool active : {false, true}) {
+        const Module5::TopBarPictures top = Module5::TopBar(active);
+        names << top.left << top.centre << top.right;
+    }
+    for (const QString &edge : edgePictures(style.outline == FrameStyle::Outline::PopUp))
+        names << edge;
+    if (!style.icon.isEmpty())
+        names << style.icon;
+    if (style.windowButtons) {
+        QList<WindowButton> buttons{WindowButton::Close, WindowButton::Min};
+        if (style.maximiseButton)
+            buttons << WindowButton::Max;
+        for (const WindowButton button : buttons)
+            names << Module5::InactiveWindowButtonPicture(button)
+                  << Module5::ActiveWindowButtonPicture(button, false, false);
+    }
+    return names;
 }
 
 PictureBox *SkinnedWindow::makePiece(const char *name, const QString &picture)

@@ -76,6 +76,8 @@ public:
     bool isPressFlagSet() const;
     // A hidden text box holding window state, found by its object name.
     static QLineEdit *makeHiddenField(const QString &name, const QString &text, QWidget *parent);
+    // Every picture the frame of `style` shows at rest, active or not.
+    static QStringList framePictures(const FrameStyle &style);
 
     QTimer *timer1() const { return m_timer1; }
     void startTimer1();

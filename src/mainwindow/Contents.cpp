@@ -8,6 +8,7 @@
 #include "HomeRules.h"
 #include "PaperWindowFactory.h"
 #include "PictureButton.h"
+#include "PictureCache.h"
 #include "PictureChoice.h"
 #include "Resources.h"
 #include "ReportFigures.h"
@@ -98,19 +99,8 @@ Contents::Contents(Workspace workspace, ProgramConfig config, WorkspaceReady, QW
 QStringList Contents::picturesAtStart()
 {
     using namespace Module5;
-    QStringList names;
-    // The frame, drawn inactive and then active, with its resting window
-    // buttons, its edges and its icon.
-    for (const bool active : {false, true}) {
-        const TopBarPictures top = TopBar(active);
-        names << top.left << top.centre << top.right;
-    }
-    for (const WindowButton button : {WindowButton::Close, WindowButton::Min})
-        names << InactiveWindowButtonPicture(button)
-              << ActiveWindowButtonPicture(button, false, false);
-    names << QStringLiteral("border_left.bmp") << QStringLiteral("border_right.bmp")
-          << QStringLiteral("border_bot.bmp") << QStringLiteral("border_left_corners.bmp")
-          << QStringLiteral("border_right_corners.bmp") << mainStyle().icon;
+    // The frame, drawn inactive and then active.
+    QStringList names = SkinnedWindow::framePictures(mainStyle());
     // The first module's tabs and toolbar.
     names << TabPicture(true, false) << TabPicture(false, false);
     for (int n = 1; n <= 4; ++n)
@@ -606,8 +596,13 @@ void Contents::OpenPaper(int offset, int take)
 
 void Contents::PrepareForPaper()
 {
-    if (m_paperWindows)
-        m_paperWindows->prepare();
+    if (!m_paperWindows)
+        return;
+    m_paperWindows->prepare();
+    // The pointer on its way to a load button lights it up.
+    PictureCache::prefetch(PictureCache::forFolder(workspace().graphicsFolder()),
+                           {Module5::PictureFile(QStringLiteral("loadbutton"),
+                                                 Module5::ButtonState::On)});
 }
 
 void Contents::RefreshContents()

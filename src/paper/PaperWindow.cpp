@@ -14,6 +14,7 @@
 #include "PaperLayout.h"
 #include "PaperStatusBar.h"
 #include "PictureBox.h"
+#include "PictureChoice.h"
 #include "QuestionBrowser.h"
 #include "Records.h"
 #include "Resources.h"
@@ -238,6 +239,24 @@ PaperWindow::PaperWindow(PaperHost &host, bool secondAttempt)
     if (QScreen *s = QGuiApplication::primaryScreen())
         screenRect = s->geometry();
     setGeometry(Module5::PaperStartGeometry(screenRect));
+}
+
+QStringList PaperWindow::picturesAtOpen()
+{
+    using namespace Module5;
+    QStringList names = framePictures(paperStyle(false));
+    names << QStringLiteral("pen.bmp") << QStringLiteral("Handle.bmp")
+          << QStringLiteral("statusgrabber.bmp") << QStringLiteral("instruction.gif")
+          << QStringLiteral("progressbar.bmp");
+    for (int n = 1; n <= 6; ++n)
+        names << PictureFile(PaperToolbarIdentity(n).base, ButtonState::Off);
+    // Save and Mark on a marked attempt, Back on the first question, Next on
+    // the last.
+    for (int n : {1, 2, 5, 6})
+        names << PictureFile(PaperToolbarIdentity(n).base, ButtonState::Disabled);
+    for (int n = 1; n <= 4; ++n)
+        names << QStringLiteral("bottombg%1.bmp").arg(n);
+    return names;
 }
 
 PaperWindow::~PaperWindow()

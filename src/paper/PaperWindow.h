@@ -84,6 +84,10 @@ public:
     PictureButton *toolbarButton(int n) const { return m_toolbar.at(n - 1); }
     bool isPrinting() const { return m_printer != nullptr; }
 
+    // The pictures a paper window shows as it opens and until its first
+    // page is painted, either attempt.
+    static QStringList picturesAtOpen();
+
     // Seam for tests: answers the print dialog instead of showing it.
     using PrintDialogSeam = std::function<bool(QPrinter *printer, QWidget *parent)>;
     static void setPrintDialogSeam(PrintDialogSeam seam);

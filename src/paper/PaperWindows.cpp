@@ -2,6 +2,7 @@
 
 #include "BrowserModule.h"
 #include "PaperHost.h"
+#include "PictureCache.h"
 #include "Test1.h"
 #include "Test2.h"
 
@@ -49,6 +50,11 @@ PaperWindow *PaperWindows::openPaper(int take)
 void PaperWindows::prepare()
 {
     BrowserModule::prepare();
+    if (!m_picturesPrefetched) {
+        m_picturesPrefetched = true;
+        PictureCache::prefetch(PictureCache::forFolder(m_host.workspace().graphicsFolder()),
+                               PaperWindow::picturesAtOpen());
+    }
 }
 
 void PaperWindows::beginOpening()

@@ -41,4 +41,5 @@ private:
     PaperHost &m_host;
     QPointer<PaperWindow> m_current;
     bool m_opening = false;
+    bool m_picturesPrefetched = false;
 };
