@@ -62,8 +62,8 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        // Looked at once the paint is done.
-        if (event->type() == QEvent::Paint && !m_checkQueued) {
+        // Looked at once the paint is done; the look paints too.
+        if (event->type() == QEvent::Paint && !m_checkQueued && !m_looking) {
             m_checkQueued = true;
             QTimer::singleShot(0, this, &FirstPaintWatch::check);
         }
@@ -74,7 +74,9 @@ private:
     void check()
     {
         m_checkQueued = false;
+        m_looking = true;
         const QImage image = m_view->grab().toImage();
+        m_looking = false;
         const QRgb first = image.isNull() ? 0 : image.pixel(0, 0);
         for (int y = 0; y < image.height(); y += 2)
             for (int x = 0; x < image.width(); x += 2)
@@ -97,6 +99,7 @@ private:
     QWidget *m_view;
     std::function<void()> m_done;
     bool m_checkQueued = false;
+    bool m_looking = false;
 };
 
 const QString OpenTitle = QStringLiteral("Open Paper");
