@@ -35,11 +35,16 @@ class PaintWait : public QObject
 public:
     PaintWait(PaperWindow *w, const QElapsedTimer &clock) : m_clock(clock)
     {
-        connect(w, &PaperWindow::pageShown, this, [this] { m_loaded = true; });
-        m_proxy = w->browser()->pageView()->focusProxy();
-        if (!m_proxy)
-            m_proxy = w->browser()->pageView();
-        m_proxy->installEventFilter(this);
+        // The widget that draws the page exists once the page has loaded.
+        connect(w, &PaperWindow::pageShown, this, [this, w] {
+            m_loaded = true;
+            if (m_proxy)
+                return;
+            m_proxy = w->browser()->pageView()->focusProxy();
+            if (!m_proxy)
+                m_proxy = w->browser()->pageView();
+            m_proxy->installEventFilter(this);
+        });
     }
     // Milliseconds from the clock's start; negative after 10 s without.
     double wait()
@@ -49,7 +54,9 @@ public:
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
             if (m_dirty) {
                 m_dirty = false;
+                m_grabbing = true; // the grab paints the widget again
                 m_frames.append({m_paintedAt, m_proxy->grab().toImage()});
+                m_grabbing = false;
                 quiet.start();
             }
             if (!m_frames.isEmpty() && quiet.elapsed() > 300)
@@ -66,7 +73,7 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && m_loaded && !m_dirty) {
+        if (event->type() == QEvent::Paint && m_loaded && !m_dirty && !m_grabbing) {
             m_dirty = true;
             m_paintedAt = m_clock.nsecsElapsed() / 1e6;
         }
@@ -82,6 +89,7 @@ private:
     QWidget *m_proxy = nullptr;
     bool m_loaded = false;
     bool m_dirty = false;
+    bool m_grabbing = false;
     double m_paintedAt = 0;
     QList<Frame> m_frames;
 };

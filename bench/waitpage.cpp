@@ -3,8 +3,10 @@
 // it shows text and has stayed unchanged for 1.5 s. Prints the milliseconds
 // from the click (the pointer seen leaving where it was: xdotool presses and
 // releases the button as it arrives, then idles for a while before it ends)
-// to the first moment the rectangle showed what it finally shows. Fails when
-// the rectangle ends without text (a blank page) or nothing settles in 20 s.
+// to the first moment the rectangle showed what it finally shows, then the
+// milliseconds to its first change after the click (a window appearing).
+// Fails when the rectangle ends without text (a blank page) or nothing
+// settles in 20 s.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
@@ -180,7 +182,13 @@ int main(int argc, char *argv[])
                      final.textPixels);
         return 1;
     }
-    std::printf("%.1f\n", final.at - clickedAt);
+    double changedAt = final.at;
+    for (const Frame &f : frames)
+        if (f.at > clickedAt) {
+            changedAt = f.at;
+            break;
+        }
+    std::printf("%.1f %.1f\n", final.at - clickedAt, changedAt - clickedAt);
     delete grabber;
     XDamageDestroy(display, damage);
     XCloseDisplay(display);
