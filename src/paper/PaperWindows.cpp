@@ -7,10 +7,15 @@
 #include "Test2.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 
 PaperWindows::PaperWindows(PaperHost &host, QObject *parent)
-    : QObject(parent), m_host(host)
+    : QObject(parent), m_host(host), m_openingLimit(new QTimer(this))
 {
+    // A page that never reports must not leave the pointer busy for good.
+    m_openingLimit->setSingleShot(true);
+    m_openingLimit->setInterval(10000);
+    connect(m_openingLimit, &QTimer::timeout, this, &PaperWindows::endOpening);
 }
 
 PaperWindows::~PaperWindows()
@@ -62,6 +67,7 @@ void PaperWindows::beginOpening()
     if (m_opening)
         return;
     m_opening = true;
+    m_openingLimit->start();
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
 }
 
@@ -70,6 +76,7 @@ void PaperWindows::endOpening()
     if (!m_opening)
         return;
     m_opening = false;
+    m_openingLimit->stop();
     QGuiApplication::restoreOverrideCursor();
 }
 

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class PaperHost;
+class QTimer;
 class PaperWindow;
 
 // The main window's side of the paper windows: at most one is open. Opening
@@ -27,7 +28,8 @@ public:
     void closePaperWindows();
     PaperWindow *current() const { return m_current; }
 
-    // Gets the question-page browser ready in the background.
+    // Gets the question-page browser and the paper window's pictures ready
+    // in the background.
     void prepare();
     bool isOpening() const { return m_opening; }
 
@@ -41,5 +43,6 @@ private:
     PaperHost &m_host;
     QPointer<PaperWindow> m_current;
     bool m_opening = false;
+    QTimer *m_openingLimit = nullptr;
     bool m_picturesPrefetched = false;
 };
