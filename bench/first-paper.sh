@@ -54,6 +54,11 @@ window() {
   sleep 1.5
   echo "$w"
 }
+# Whether the started program is still running, and its last words.
+ended() {
+  if kill -0 "$pid" 2>/dev/null; then echo "still running"; else echo "ended"; fi
+  grep -v '^ *\*\|^$' "$work/log.txt" | tail -3 | tr '\n' ' '
+}
 # Resident memory of the started program and, summed, of its helper
 # processes, in KiB: "main helpers".
 memory() {
@@ -72,7 +77,7 @@ run() {
   local program="$1" delay="$2" w before after ms
   if [ "$program" = tessaly ]; then
     start ./tessaly
-    w="$(window '^Tessaly$')" || { echo "tessaly: no main window" >&2; stop; return; }
+    w="$(window '^Tessaly$')" || { echo "tessaly: no main window; $(ended)" >&2; stop; return; }
     before="$(memory)"
     xdotool mousemove --window "$w" 140 217 click 1 # topic 2
     sleep "$delay"
@@ -80,7 +85,7 @@ run() {
     set -- "$w" 553 185 # load button of paper 1
   else
     start "$build/bin/tessaly_bench_webview" "$work/page$page.mht" "$px" "$py" "$pw" "$ph"
-    w="$(window '^webview$')" || { echo "webview: no window" >&2; stop; return; }
+    w="$(window '^webview$')" || { echo "webview: no window; $(ended)" >&2; stop; return; }
     xdotool mousemove --window "$w" 40 40 click 1 # nothing there: the topic's click
     sleep "$delay"
     set -- "$w" 200 140 # its Load button

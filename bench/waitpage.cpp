@@ -4,7 +4,9 @@
 // from the click (the pointer seen leaving where it was: xdotool presses and
 // releases the button as it arrives, then idles for a while before it ends)
 // to the first moment the rectangle showed what it finally shows, then the
-// milliseconds to its first change after the click (a window appearing).
+// milliseconds to the first change of its left edge (8 pixels wide) after
+// the click: the window that shows the page appearing, where the program's
+// own main window, lying narrower beneath, changes nothing.
 // Fails when the rectangle ends without text (a blank page) or nothing
 // settles in 20 s.
 #include <X11/Xlib.h>
@@ -32,9 +34,12 @@ constexpr double kTimeoutMs = 20000;
 // screen) that make a page count as showing text.
 constexpr long kTextPixels = 150;
 
+constexpr int kEdgeWidth = 8;
+
 struct Frame {
     double at;
     std::uint64_t hash;
+    std::uint64_t edgeHash;
     long textPixels;
 };
 
@@ -67,6 +72,7 @@ struct Grabber {
     {
         XShmGetImage(display, DefaultRootWindow(display), image, x, y, AllPlanes);
         std::uint64_t hash = 1469598103934665603ull;
+        std::uint64_t edge = hash;
         long text = 0;
         for (int row = 0; row < image->height; ++row) {
             const auto *line =
@@ -74,13 +80,15 @@ struct Grabber {
             for (int col = 0; col < image->width; ++col) {
                 const std::uint32_t p = line[col] & 0xffffff;
                 hash = (hash ^ p) * 1099511628211ull;
+                if (col < kEdgeWidth)
+                    edge = (edge ^ p) * 1099511628211ull;
                 const unsigned r = p >> 16, g = (p >> 8) & 0xff, b = p & 0xff;
                 const unsigned top = r > g ? (r > b ? r : b) : (g > b ? g : b);
                 if (top > 12 && top < 100)
                     ++text;
             }
         }
-        return {at, hash, text};
+        return {at, hash, edge, text};
     }
 };
 
@@ -184,7 +192,7 @@ int main(int argc, char *argv[])
     }
     double changedAt = final.at;
     for (const Frame &f : frames)
-        if (f.at > clickedAt) {
+        if (f.at > clickedAt && f.edgeHash != frames.front().edgeHash) {
             changedAt = f.at;
             break;
         }
