@@ -34,6 +34,9 @@ const QUrl &blankPage()
 // profile must outlive its pages.
 QObject *spareHolder = nullptr;
 QPointer<QuestionPage> sparePage;
+// Set on a page while it loads the blank page that starts its renderer: a
+// load asked for meanwhile is lost to the blank page's, so it waits.
+const char *const StartingProperty = "tessalyStarting";
 
 // Made with the first view and kept for the run, so that later papers find
 // the engine started. In memory only: nothing of the pages is stored.
@@ -99,9 +102,17 @@ void WebQuestionBrowser::prepare()
     if (sparePage)
         return;
     QWebEngineProfile *p = sharedProfile();
-    sparePage = new QuestionPage(p, spareHolder);
+    QuestionPage *page = new QuestionPage(p, spareHolder);
+    sparePage = page;
     // A page starts its renderer process with its first load.
-    sparePage->load(blankPage());
+    page->setProperty(StartingProperty, true);
+    QObject::connect(page, &QWebEnginePage::loadingChanged, page,
+                     [page](const QWebEngineLoadingInfo &info) {
+                         if (info.url() == blankPage()
+                             && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+                             page->setProperty(StartingProperty, false);
+                     });
+    page->load(blankPage());
 }
 
 WebQuestionBrowser::WebQuestionBrowser(QWidget *parent)
@@ -153,6 +164,14 @@ void WebQuestionBrowser::attachPage()
     connect(m_webPage, &QWebEnginePage::loadingChanged, this, &WebQuestionBrowser::loadingChanged);
     connect(m_webPage, &QWebEnginePage::pdfPrintingFinished, this,
             [this](const QString &, bool ok) { finishPrint(ok); });
+    if (m_webPage->property(StartingProperty).toBool())
+        return; // ready once its blank page has loaded (loadingChanged)
+    m_pageReady = true;
+    showPending();
+}
+
+void WebQuestionBrowser::showPending()
+{
     if (!m_pendingHtml.isEmpty())
         m_webPage->setHtml(m_pendingHtml);
     else if (!m_pendingUrl.isEmpty())
@@ -163,7 +182,7 @@ void WebQuestionBrowser::attachPage()
 
 void WebQuestionBrowser::load(const QUrl &url)
 {
-    if (m_webPage) {
+    if (m_pageReady) {
         m_webPage->load(url);
         return;
     }
@@ -175,9 +194,14 @@ void WebQuestionBrowser::loadingChanged(const QWebEngineLoadingInfo &info)
 {
     // A link the page refused, or a page left for a newer one, stops its
     // load: that is no page shown. Nor is the blank page that started the
-    // renderer.
-    if (info.url() == blankPage())
+    // renderer; once it is loaded, the page takes what it was asked for.
+    if (info.url() == blankPage()) {
+        if (!m_pageReady && info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
+            m_pageReady = true;
+            showPending();
+        }
         return;
+    }
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus
         || info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
         emit pageLoaded(info.url(), info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
@@ -216,7 +240,7 @@ void WebQuestionBrowser::followLink(const QUrl &url)
 
 void WebQuestionBrowser::scrollPage(Scroll step)
 {
-    if (!m_webPage)
+    if (!m_pageReady)
         return;
     // Run in the application's own world: the page's scripts are off.
     const char *by = "0";
@@ -236,7 +260,7 @@ void WebQuestionBrowser::showNotice(const QString &text)
     const QString html = QStringLiteral("<html><body style=\"font-family: sans-serif; "
                                         "color: #1e2b3a; padding: 60px 32px\"><p>%1</p></body></html>")
                              .arg(escaped(text));
-    if (m_webPage) {
+    if (m_pageReady) {
         m_webPage->setHtml(html);
         return;
     }
@@ -252,7 +276,7 @@ QWidget *WebQuestionBrowser::pageView() const
 bool WebQuestionBrowser::print(QPrinter *printer)
 {
     // The engine ignores a second print while one runs, with only a warning.
-    if (m_printing || !printer || !m_webPage)
+    if (m_printing || !printer || !m_pageReady)
         return false;
     m_printing = true;
     if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())

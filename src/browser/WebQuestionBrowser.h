@@ -39,6 +39,7 @@ protected:
 
 private:
     void attachPage();
+    void showPending();
     // Loads `url`, or keeps it for the page still to come.
     void load(const QUrl &url);
     void loadingChanged(const QWebEngineLoadingInfo &info);
@@ -47,6 +48,7 @@ private:
 
     QWebEngineView *m_view = nullptr;
     QuestionPage *m_webPage = nullptr; // null until attached
+    bool m_pageReady = false;           // attached, and its first load may start
     bool m_attachQueued = false;
     // What to show once the page is there: an address, or a notice's HTML.
     QUrl m_pendingUrl;
