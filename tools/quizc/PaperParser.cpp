@@ -4,7 +4,6 @@
 #include "TextCodec.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 using namespace Quiz;
 
@@ -165,31 +164,17 @@ Paper PaperParser::parse(const QString &path, int key, const QByteArray &bytes)
     // Split into questions first: whether a question is multiple choice
     // decides how its lines are read.
     QList<QList<SourceLine>> chunks;
-    const QList<QByteArray> raw = bytes.split('\n');
-    for (int i = 0; i < raw.size(); ++i) {
-        QByteArray line = raw[i];
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (i == raw.size() - 1 && line.isEmpty())
-            break;
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = decoder.decode(line);
-        if (decoder.hasError()) {
-            error(i + 1, QStringLiteral("line is not valid UTF-8"));
-            continue;
-        }
-        if (i == 0 && text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        text = text.trimmed();
+    for (const SourceLine &source : sourceLines(path, bytes, m_diag)) {
+        const QString text = source.text.trimmed();
         if (isComment(text))
             continue;
         if (kQuestion.match(text).hasMatch()) {
-            chunks.append({{i + 1, text}});
+            chunks.append({{source.number, text}});
         } else if (chunks.isEmpty()) {
             if (!text.isEmpty())
-                error(i + 1, QStringLiteral("text before the first 'question' line"));
+                error(source.number, QStringLiteral("text before the first 'question' line"));
         } else {
-            chunks.last().append({i + 1, text});
+            chunks.last().append({source.number, text});
         }
     }
     if (chunks.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "Diagnostics.h"
 #include "QuizModel.h"
+#include "SourceLines.h"
 
 #include <QByteArray>
 
@@ -15,11 +16,7 @@ public:
     Quiz::Paper parse(const QString &path, int key, const QByteArray &bytes);
 
 private:
-    struct SourceLine {
-        int number;
-        QString text; // trimmed
-    };
-
+    // The lines of a question, each trimmed.
     void parseQuestion(const QList<SourceLine> &lines, Quiz::Question &q);
     void parseMultipleChoice(const QList<SourceLine> &lines, Quiz::Question &q);
     void parseStructured(const QList<SourceLine> &lines, Quiz::Question &q);
