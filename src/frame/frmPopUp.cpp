@@ -1,5 +1,6 @@
 #include "frmPopUp.h"
 
+#include "Activation.h"
 #include "FrameFonts.h"
 #include "FrameMetrics.h"
 #include "PopUpLayout.h"
@@ -116,9 +117,7 @@ bool frmPopUp::CallPop(const QString &Title, const QString &Msg, int NumofButton
     if (!popUp->m_answer)
         loop.exec(QEventLoop::DialogExec);
     shown = nullptr;
-    // Without a window manager nothing hands activation back to the caller.
-    if (Master && Master->window()->isVisible())
-        Master->window()->activateWindow();
+    Activation::handBack(Master);
     return popUp->m_answer.value_or(popUp->closeAnswer());
 }
 

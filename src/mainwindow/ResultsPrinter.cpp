@@ -1,5 +1,6 @@
 #include "ResultsPrinter.h"
 
+#include "Activation.h"
 #include "ListingPainter.h"
 #include "SystemMessageBox.h"
 
@@ -76,9 +77,7 @@ bool ResultsPrinter::ask(const QString &title, bool setupOnly)
         options |= QAbstractPrintDialog::PrintShowPageSize;
     dialog.setOptions(options);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    // Without a window manager nothing hands activation back.
-    if (m_window && m_window->isVisible())
-        m_window->activateWindow();
+    Activation::handBack(m_window);
     return accepted;
 }
 

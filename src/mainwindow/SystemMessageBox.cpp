@@ -1,6 +1,6 @@
 #include "SystemMessageBox.h"
 
-#include <QWidget>
+#include "Activation.h"
 
 #include <utility>
 
@@ -21,10 +21,7 @@ void SystemMessageBox::show(QWidget *parent, QMessageBox::Icon icon, const QStri
     }
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
-    // Without a window manager nothing hands activation back, and the keys
-    // would go nowhere.
-    if (parent && parent->window()->isVisible())
-        parent->window()->activateWindow();
+    Activation::handBack(parent);
 }
 
 void SystemMessageBox::setRecording(bool on)

@@ -1,5 +1,7 @@
 #include "PageGuard.h"
 
+#include "Activation.h"
+
 #include <QChildEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -95,8 +97,6 @@ void PageGuard::answer()
         else
             QMessageBox::warning(m_parent, MessageTitle, MessageText, QMessageBox::Ok);
         m_messageShown = false;
-        // Without a window manager nothing hands activation back.
-        if (m_parent && m_parent->window()->isVisible())
-            m_parent->window()->activateWindow();
+        Activation::handBack(m_parent);
     });
 }

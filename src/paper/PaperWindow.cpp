@@ -1,6 +1,7 @@
 #include "PaperWindow.h"
 
 #include "Accessibility.h"
+#include "Activation.h"
 #include "AnswerFrame.h"
 #include "AnswerSheet.h"
 #include "BrowserModule.h"
@@ -141,9 +142,7 @@ bool runPrintDialog(QPrinter *printer, QWidget *parent)
     QPrintDialog dialog(printer, parent);
     dialog.setWindowTitle(PrintTitle);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    // Without a window manager nothing hands activation back.
-    if (parent->isVisible())
-        parent->activateWindow();
+    Activation::handBack(parent);
     return accepted;
 }
 
@@ -709,9 +708,7 @@ void PaperWindow::Form_Unload()
     removePageFile();
     emit unloaded();
     m_host.RefreshContents();
-    // Without a window manager nothing hands activation back.
-    if (QWidget *host = m_host.hostWindow(); host && host->isVisible())
-        host->activateWindow();
+    Activation::handBack(m_host.hostWindow());
 }
 
 void PaperWindow::PrintQuestion()
