@@ -1,5 +1,6 @@
 #include "ContentCompiler.h"
 
+#include "ProgramConfig.h"
 #include "ShippedStructure.h"
 
 #include <QDir>
@@ -12,8 +13,8 @@ using namespace Quiz;
 
 namespace {
 
-constexpr int kMaxTopics = 10;
-constexpr int kMaxPapers = 50;
+constexpr int kMaxTopics = ProgramConfig::kMaxTopics;
+constexpr int kMaxPapers = ProgramConfig::kMaxPapers;
 constexpr int kLastQuestionId = 29999;
 
 QByteArray readFile(const QString &path, bool *ok)

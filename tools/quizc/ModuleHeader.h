@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Diagnostics.h"
+#include "ProgramConfig.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -17,7 +18,7 @@
 struct ModuleHeader {
     static constexpr int kMaxLabel = 10;      // fits the width of a tab
     static constexpr int kMaxTopicName = 32;  // fits the topic list
-    static constexpr int kMaxTopics = 10;
+    static constexpr int kMaxTopics = ProgramConfig::kMaxTopics;
 
     QString label;
     int slot = 0;

@@ -3,6 +3,7 @@
 #include "PageArchive.h"
 #include "PageHtml.h"
 #include "PaperParser.h"
+#include "ProgramConfig.h"
 #include "TextCodec.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@ using namespace Quiz;
 
 namespace {
 
-constexpr int kMaxPapers = 50;
 constexpr int kMaxPaperSlots = 80;
 
 QString record(const QString &key, const QStringList &values)
@@ -126,7 +126,7 @@ QList<Paper> ModuleSource::readPapers(const QString &dirPath)
         const QString path = dir.filePath(name);
         const auto m = paperName.match(name);
         const int key = m.hasMatch() && m.captured(1).size() == 3 ? m.captured(1).toInt() : 0;
-        if (key < 101 || key > 100 + kMaxPapers) {
+        if (key < 101 || key > 100 + ProgramConfig::kMaxPapers) {
             m_diag.error(path, 1, QStringLiteral("paper files are named paper101.txt to paper150.txt"));
             continue;
         }
