@@ -67,6 +67,12 @@ void syncFolder(const QString &folder)
     }
 }
 
+bool holds(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
 bool write(const QString &path, const QByteArray &bytes, Durability durability, Failure *failure)
 {
     const QFileInfo info(path);

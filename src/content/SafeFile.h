@@ -31,4 +31,8 @@ bool write(const QString &path, const QByteArray &bytes,
 // Flushes a folder's entries (renames, removals) to the disk.
 void syncFolder(const QString &folder);
 
+// Whether the file holds exactly `bytes`; a file of another size is not read.
+// For writers that leave a file alone when it already is what they would write.
+bool holds(const QString &path, const QByteArray &bytes);
+
 } // namespace SafeFile

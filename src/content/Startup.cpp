@@ -2,23 +2,13 @@
 
 #include "PictureNames.h"
 #include "Resources.h"
+#include "SafeFile.h"
 #include "Workspace.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace Startup {
-
-namespace {
-
-bool holdsExactly(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
-}
-
-} // namespace
 
 GraphicsFolder CheckGraphicsFolder(const Workspace &workspace)
 {
@@ -60,7 +50,7 @@ GraphicsFolder ExtractGraphics(const Workspace &workspace)
             workspace.graphic(QString::fromLatin1(p.name.data(), qsizetype(p.name.size())));
         // A picture already holding the resource's bytes is left alone: the
         // effect is the same, and starting does not rewrite 89 files.
-        if (holdsExactly(path, Module3::ResourceBytes(p.id)))
+        if (SafeFile::holds(path, Module3::ResourceBytes(p.id)))
             continue;
         Module3::ExtractResource(p.id, QStringLiteral("Custom"), path);
     }

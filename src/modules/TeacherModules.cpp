@@ -26,10 +26,7 @@ QString errorFilePath(const QString &modulesDir, const QString &name)
 // every start.
 bool writeIfChanged(const QString &path, const QByteArray &bytes)
 {
-    QFile f(path);
-    if (f.size() == bytes.size() && f.open(QIODevice::ReadOnly) && f.readAll() == bytes)
-        return true;
-    return SafeFile::write(path, bytes, SafeFile::Durability::Fast);
+    return SafeFile::holds(path, bytes) || SafeFile::write(path, bytes, SafeFile::Durability::Fast);
 }
 
 ModuleCache::Cached compiled(const QString &folder, const QString &cacheFile, const QString &programFile)
