@@ -36,8 +36,9 @@ QString GraphicsNoticeTitle()
 
 QString GraphicsNotice()
 {
-    return QStringLiteral("The Graphics folder beside the program cannot be used, so the program "
-                          "shows its own pictures. Please tell your teacher.");
+    // Not "beside the program": an installed copy keeps it in the user's data folder.
+    return QStringLiteral("The program's Graphics folder cannot be used, so the program shows its "
+                          "own pictures. Please tell your teacher.");
 }
 
 GraphicsFolder ExtractGraphics(const Workspace &workspace)
