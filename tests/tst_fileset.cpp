@@ -19,6 +19,7 @@ private slots:
     void crashBeforeTheCommitRecordKeepsTheOldSet();
     void crashAfterTheCommitRecordGivesTheNewSet_data();
     void crashAfterTheCommitRecordGivesTheNewSet();
+    void anUnfinishedChangeIsFinishedBeforeTheNext();
     void aTargetThatCannotBeReplacedChangesNothing();
     void commitRecordMovesNothingOutOfTheFolder();
 
@@ -110,6 +111,22 @@ void TestFileSet::crashAfterTheCommitRecordGivesTheNewSet()
     QCOMPARE(files(), m_new);
     // Done once: the next start has nothing to do.
     QCOMPARE(FileSet::recover(ws()), FileSet::Recovery::Nothing);
+}
+
+void TestFileSet::anUnfinishedChangeIsFinishedBeforeTheNext()
+{
+    // A committed change whose last rename failed, in this run.
+    TestFiles::write(path("fresults2TY.txt"), m_new.value("fresults2TY.txt"));
+    TestFiles::write(path("marks2TY.txt"), m_new.value("marks2TY.txt"));
+    TestFiles::write(path(QStringLiteral("trend2TY.txt") + FileSet::kNextSuffix), m_new.value("trend2TY.txt"));
+    writeCommit();
+    // The next change leaves the trend alone.
+    QVERIFY(FileSet::replace(ws(), {{"marks2TY.txt", "later\r\n"}}));
+    QMap<QString, QByteArray> expected = m_new;
+    expected.insert("marks2TY.txt", "later\r\n");
+    QCOMPARE(files(), expected);
+    QCOMPARE(FileSet::recover(ws()), FileSet::Recovery::Nothing);
+    QCOMPARE(files(), expected);
 }
 
 void TestFileSet::aTargetThatCannotBeReplacedChangesNothing()

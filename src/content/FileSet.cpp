@@ -63,6 +63,15 @@ namespace FileSet {
 bool replace(const Workspace &workspace, const QList<Change> &changes, SafeFile::Failure *failure)
 {
     const QDir folder(workspace.folder());
+    const QString commit = folder.filePath(QLatin1String(kCommitName));
+    // A committed change whose renames failed is finished first: this
+    // change's record would replace its record, and its ".next" files left
+    // behind would be thrown away at the next start, half of it applied.
+    if (QFileInfo::exists(commit) && recover(workspace) != Recovery::RolledForward) {
+        if (failure)
+            *failure = {errno, folder.path()};
+        return false;
+    }
     for (const Change &c : changes) {
         if (!isPlainName(c.name) || QFileInfo(folder.filePath(c.name)).isDir()) {
             if (failure)
@@ -86,7 +95,6 @@ bool replace(const Workspace &workspace, const QList<Change> &changes, SafeFile:
     }
     SafeFile::syncFolder(folder.path());
     // From here on the new set is the one a start-up finds.
-    const QString commit = folder.filePath(QLatin1String(kCommitName));
     if (!SafeFile::write(commit, record, SafeFile::Durability::Durable, failure))
         return undo();
     if (!finish(folder, written)) {

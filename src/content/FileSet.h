@@ -26,7 +26,8 @@ inline constexpr char kCommitName[] = "results.commit";
 inline constexpr char kNextSuffix[] = ".next";
 
 // False, with the old files untouched, when any new file could not be
-// written or a target is a folder.
+// written or a target is a folder. A change an earlier failed rename left
+// unfinished is finished first.
 bool replace(const Workspace &workspace, const QList<Change> &changes,
              SafeFile::Failure *failure = nullptr);
 
@@ -37,7 +38,8 @@ enum class Recovery {
 };
 
 // Finishes or undoes a change a crash interrupted; run at start-up, while no
-// other copy of the program uses the folder, before the files are read.
+// other copy of the program uses the folder, before the files are read (and
+// by replace, for a change of this run).
 Recovery recover(const Workspace &workspace);
 
 } // namespace FileSet
