@@ -20,6 +20,7 @@ private slots:
     void crashAfterTheCommitRecordGivesTheNewSet_data();
     void crashAfterTheCommitRecordGivesTheNewSet();
     void anUnfinishedChangeIsFinishedBeforeTheNext();
+    void anUnreadableCommitRecordKeepsItsFiles();
     void aTargetThatCannotBeReplacedChangesNothing();
     void commitRecordMovesNothingOutOfTheFolder();
 
@@ -127,6 +128,18 @@ void TestFileSet::anUnfinishedChangeIsFinishedBeforeTheNext()
     QCOMPARE(files(), expected);
     QCOMPARE(FileSet::recover(ws()), FileSet::Recovery::Nothing);
     QCOMPARE(files(), expected);
+}
+
+void TestFileSet::anUnreadableCommitRecordKeepsItsFiles()
+{
+    // Half of a committed change is in place; its record cannot be read.
+    TestFiles::write(path("fresults2TY.txt"), m_new.value("fresults2TY.txt"));
+    TestFiles::write(path(QStringLiteral("marks2TY.txt") + FileSet::kNextSuffix), m_new.value("marks2TY.txt"));
+    QVERIFY(QDir().mkpath(path(FileSet::kCommitName)));
+    QCOMPARE(FileSet::recover(ws()), FileSet::Recovery::Nothing);
+    QVERIFY(QFileInfo::exists(path(QStringLiteral("marks2TY.txt") + FileSet::kNextSuffix)));
+    QVERIFY(!FileSet::replace(ws(), {{"trend2TY.txt", "later\r\n"}}));
+    QCOMPARE(TestFiles::read(path("trend2TY.txt")), m_old.value("trend2TY.txt"));
 }
 
 void TestFileSet::aTargetThatCannotBeReplacedChangesNothing()

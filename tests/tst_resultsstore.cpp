@@ -1,3 +1,4 @@
+#include "FileSet.h"
 #include "ProgramConfig.h"
 #include "Records.h"
 #include "ResultsStore.h"
@@ -21,6 +22,7 @@ private slots:
     void trendKeepsEveryFirstMarking();
     void unansweredPaperKeepsFullLine();
     void failedWriteIsReported();
+    void aStoreBuildsOnAnUnfinishedChange();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -134,6 +136,28 @@ void TestResultsStore::failedWriteIsReported()
     MarksRows rows = m_store->readMarks();
     QStringList lines = m_store->readPaperLines(ResultsStore::FResults);
     QVERIFY(!m_store->storeFirstAttempt(rows, lines, 1, {}, 1, "80", "0:0:1", "08/12/2026"));
+}
+
+void TestResultsStore::aStoreBuildsOnAnUnfinishedChange()
+{
+    // Paper 1's marking was committed, but its trend file's rename failed.
+    TestFiles::write(m_store->path(ResultsStore::Trend) + FileSet::kNextSuffix, "#TRD#>40\r\n");
+    TestFiles::write(QDir(m_dir->path()).filePath(FileSet::kCommitName), "trend2TY.txt\r\n");
+    MarksRows rows = m_store->readMarks();
+    QStringList lines = m_store->readPaperLines(ResultsStore::FResults);
+    QVERIFY(m_store->storeFirstAttempt(rows, lines, 2, {}, 1, "100", "0:0:1", "08/12/2026"));
+    QCOMPARE(m_store->readTrendLine(), QStringLiteral("#TRD#>40>100"));
+
+    // The same for an answer stored after an unfinished erase.
+    QStringList first = m_store->readPaperLines(ResultsStore::First);
+    QVERIFY(m_store->storePaperValues(ResultsStore::First, first, 3, {"a"}, 1));
+    TestFiles::write(m_store->path(ResultsStore::First) + FileSet::kNextSuffix,
+                     TestFiles::read(m_store->path(ResultsStore::First)).replace(">a", ">"));
+    TestFiles::write(QDir(m_dir->path()).filePath(FileSet::kCommitName), "first2TY.txt\r\n");
+    first = m_store->readPaperLines(ResultsStore::First);
+    QVERIFY(m_store->storePaperValues(ResultsStore::First, first, 4, {"b"}, 1));
+    QCOMPARE(FileSet::recover(Workspace(m_dir->path())), FileSet::Recovery::Nothing);
+    QCOMPARE(m_store->readPaperValues(ResultsStore::First, 4, 1), QStringList{"b"});
 }
 
 QTEST_GUILESS_MAIN(TestResultsStore)

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -42,11 +43,13 @@ bool finish(const QDir &folder, const QStringList &names)
     return ok;
 }
 
-QStringList committedNames(const QString &record)
+// Nothing when the record cannot be read: its files are then left as they
+// are, not thrown away as an uncommitted change's would be.
+std::optional<QStringList> committedNames(const QString &record)
 {
     QFile file(record);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return std::nullopt;
     QStringList names;
     for (const QByteArray &line : file.readAll().split('\n')) {
         const QString name = QFile::decodeName(line.trimmed());
@@ -60,6 +63,19 @@ QStringList committedNames(const QString &record)
 
 namespace FileSet {
 
+bool finishPending(const Workspace &workspace, SafeFile::Failure *failure)
+{
+    const QDir folder(workspace.folder());
+    if (!QFileInfo::exists(folder.filePath(QLatin1String(kCommitName))))
+        return true;
+    errno = 0;
+    if (recover(workspace) == Recovery::RolledForward)
+        return true;
+    if (failure)
+        *failure = {errno ? errno : EIO, folder.path()};
+    return false;
+}
+
 bool replace(const Workspace &workspace, const QList<Change> &changes, SafeFile::Failure *failure)
 {
     const QDir folder(workspace.folder());
@@ -67,11 +83,8 @@ bool replace(const Workspace &workspace, const QList<Change> &changes, SafeFile:
     // A committed change whose renames failed is finished first: this
     // change's record would replace its record, and its ".next" files left
     // behind would be thrown away at the next start, half of it applied.
-    if (QFileInfo::exists(commit) && recover(workspace) != Recovery::RolledForward) {
-        if (failure)
-            *failure = {errno, folder.path()};
+    if (!finishPending(workspace, failure))
         return false;
-    }
     for (const Change &c : changes) {
         if (!isPlainName(c.name) || QFileInfo(folder.filePath(c.name)).isDir()) {
             if (failure)
@@ -115,7 +128,8 @@ Recovery recover(const Workspace &workspace)
     const QString commit = folder.filePath(QLatin1String(kCommitName));
     Recovery done = Recovery::Nothing;
     if (QFileInfo::exists(commit)) {
-        if (!finish(folder, committedNames(commit)))
+        const std::optional<QStringList> names = committedNames(commit);
+        if (!names || !finish(folder, *names))
             return Recovery::Nothing; // kept for the next start to try again
         SafeFile::syncFolder(folder.path());
         done = Recovery::RolledForward;

@@ -31,6 +31,11 @@ inline constexpr char kNextSuffix[] = ".next";
 bool replace(const Workspace &workspace, const QList<Change> &changes,
              SafeFile::Failure *failure = nullptr);
 
+// Finishes a committed change whose renames failed earlier in this run; true
+// when none is left. Call it before reading files a change is built from: a
+// change built from the old files would undo the finished one.
+bool finishPending(const Workspace &workspace, SafeFile::Failure *failure = nullptr);
+
 enum class Recovery {
     Nothing,       // no change was under way
     RolledBack,    // a change had not reached its commit record: undone

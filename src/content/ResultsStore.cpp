@@ -121,8 +121,12 @@ MarksRows ResultsStore::rowsOf(const QStringList &marksLines) const
 SaveResult ResultsStore::storePaperValues(Stem stem, QStringList &lines, int paper,
                                           const QStringList &values, int slotCount) const
 {
-    QStringList fresh = currentLines(stem);
     SafeFile::Failure failure;
+    // An erase whose renames failed would otherwise put back its own copy
+    // of this file over the answer stored now.
+    if (!FileSet::finishPending(m_workspace, &failure))
+        return SaveResult::from(false, failure);
+    QStringList fresh = currentLines(stem);
     const bool ok = Module1::ReplaceKeyLine(fresh, values, QString::number(paper),
                                             QString::number(100 + paper), m_paperCount, slotCount,
                                             path(stem), &failure);
@@ -146,6 +150,11 @@ SaveResult ResultsStore::storeAttempt(Stem resultsStem, MarksRows &rows, QString
 {
     if (paper < 1 || paper > m_paperCount)
         return {};
+    SafeFile::Failure failure;
+    // The new files are built from the current ones: a change left
+    // unfinished is finished before they are read, not undone by them.
+    if (!FileSet::finishPending(m_workspace, &failure))
+        return SaveResult::from(false, failure);
     QStringList lines = currentLines(resultsStem);
     lines[paper - 1] = Module1::BuildKeyLine(QString::number(100 + paper), results, slotCount);
     MarksRows fresh = rowsOf(currentLines(Marks));
@@ -159,7 +168,6 @@ SaveResult ResultsStore::storeAttempt(Stem resultsStem, MarksRows &rows, QString
         const QString trend = currentLines(Trend).value(0) + QLatin1Char('>') + trendScore;
         changes.append({fileName(Trend, m_module, m_code), Module1::LinesBytes({trend})});
     }
-    SafeFile::Failure failure;
     const bool ok = FileSet::replace(m_workspace, changes, &failure);
     if (ok) {
         rows = fresh;
@@ -285,7 +293,7 @@ QString keepCopy(const QString &path, const QDateTime &now)
 ResultsCheck CheckResultsFiles(const Workspace &workspace, const ProgramConfig &config)
 {
     ResultsCheck check;
-    check.recovery = FileSet::recover(workspace);
+    FileSet::recover(workspace);
     // Silent but for a full disk, as at every first start: a module without
     // templates has nothing to lose.
     const auto reset = [&check](const SaveResult &result) {

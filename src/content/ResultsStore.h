@@ -109,7 +109,6 @@ struct ResultsCheck {
         ResultsStore::Stem stem = ResultsStore::Marks;
         QString copy; // the damaged original, kept beside the file
     };
-    FileSet::Recovery recovery = FileSet::Recovery::Nothing;
     bool reset = false;    // a file was missing: the files written anew
     QList<Repair> repaired;
     bool failed = false;   // a damaged file could not be rebuilt, or no room to reset
