@@ -17,7 +17,7 @@ for tool in tessaly tessaly_bench_webview tessaly_waitpage; do
   [ -x "$build/bin/$tool" ] || { echo "missing $build/bin/$tool (tessaly_waitpage needs libxdamage-dev and libxext-dev)"; exit 1; }
 done
 command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 1; }
-. "$here/scripts/xvfb.sh" :95
+. "$here/scripts/xvfb.sh" :94
 work="$(mktemp -d)"
 pid=""
 stop() {

@@ -8,7 +8,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$here/build}"
 runs="${RUNS:-9}"
-. "$here/scripts/xvfb.sh" :97
+. "$here/scripts/xvfb.sh" :98
 work="$(mktemp -d)"
 trap 'rm -rf "$work"; [ -n "${XVFB_PID:-}" ] && kill $XVFB_PID 2>/dev/null || true' EXIT
 # The browser module is looked for beside the program.

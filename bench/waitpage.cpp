@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 #include <sys/ipc.h>
 #include <sys/select.h>
@@ -54,8 +55,17 @@ struct Grabber {
         const int screen = DefaultScreen(d);
         image = XShmCreateImage(d, DefaultVisual(d, screen), DefaultDepth(d, screen), ZPixmap,
                                 nullptr, &shm, w, h);
+        if (!image)
+            return;
         shm.shmid = shmget(IPC_PRIVATE, size_t(image->bytes_per_line) * h, IPC_CREAT | 0600);
-        shm.shmaddr = image->data = static_cast<char *>(shmat(shm.shmid, nullptr, 0));
+        if (shm.shmid < 0)
+            return;
+        void *at = shmat(shm.shmid, nullptr, 0);
+        if (at == reinterpret_cast<void *>(-1)) {
+            shmctl(shm.shmid, IPC_RMID, nullptr);
+            return;
+        }
+        shm.shmaddr = image->data = static_cast<char *>(at);
         shm.readOnly = False;
         XShmAttach(d, &shm);
         XSync(d, False);
@@ -63,10 +73,16 @@ struct Grabber {
     }
     ~Grabber()
     {
-        XShmDetach(display, &shm);
-        XDestroyImage(image);
-        shmdt(shm.shmaddr);
+        if (ready()) {
+            XShmDetach(display, &shm);
+            shmdt(shm.shmaddr);
+        }
+        if (image) {
+            image->data = nullptr; // the shared segment, not the image's own
+            XDestroyImage(image);
+        }
     }
+    bool ready() const { return image && shm.shmaddr; }
 
     Frame grab(double at)
     {
@@ -112,7 +128,12 @@ int main(int argc, char *argv[])
     // Every drawing anywhere on the screen is reported on the root window.
     const Damage damage =
         XDamageCreate(display, DefaultRootWindow(display), XDamageReportRawRectangles);
-    auto *grabber = new Grabber(display, x, y, unsigned(w), unsigned(h));
+    // Ended before the display is closed, which its detaching needs.
+    std::optional<Grabber> grabber(std::in_place, display, x, y, unsigned(w), unsigned(h));
+    if (!grabber->ready()) {
+        std::fprintf(stderr, "waitpage: no shared memory for the screen's pixels\n");
+        return 2;
+    }
     std::vector<Frame> frames;
     frames.reserve(4096);
 
@@ -197,7 +218,7 @@ int main(int argc, char *argv[])
             break;
         }
     std::printf("%.1f %.1f\n", final.at - clickedAt, changedAt - clickedAt);
-    delete grabber;
+    grabber.reset();
     XDamageDestroy(display, damage);
     XCloseDisplay(display);
     return 0;
