@@ -22,6 +22,14 @@ bool matches(const QString &line, const QString &key)
     return line.contains(QLatin1Char('#') + key + QLatin1Char('#'), Qt::CaseInsensitive);
 }
 
+QString keyLine(const QStringList &lines, const QString &key)
+{
+    for (const QString &line : lines)
+        if (matches(line, key))
+            return line;
+    return {};
+}
+
 // Forward scan: for each key the search goes on from where the previous one
 // stopped; a key not found leaves the scan at the end of the lines.
 QStringList scanForward(const QStringList &lines, const QStringList &keys)
@@ -72,10 +80,7 @@ QStringList SplitLines(const QByteArray &bytes)
 
 QString ReadKeyLine(const QString &path, const QString &key)
 {
-    for (const QString &line : readLines(path))
-        if (matches(line, key))
-            return line;
-    return {};
+    return keyLine(readLines(path), key);
 }
 
 QString ReadKeyText(const QString &path, const QString &key)
@@ -110,7 +115,12 @@ QStringList SplitValues(const QString &line, int count, int firstSep)
 
 QStringList ReadKeyValues(const QString &path, const QString &key, int count)
 {
-    return SplitValues(ReadKeyLine(path, key), count, 6);
+    return ReadKeyValues(readLines(path), key, count);
+}
+
+QStringList ReadKeyValues(const QStringList &lines, const QString &key, int count)
+{
+    return SplitValues(keyLine(lines, key), count, 6);
 }
 
 QStringList ReadAllKeyValues(const QString &path, const QString &key)

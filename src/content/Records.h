@@ -30,6 +30,7 @@ QStringList ReadValuesForKeys(const QString &path, const QStringList &keys);
 // scratch file): the lines of `bytes`, then the reads on those lines.
 QStringList SplitLines(const QByteArray &bytes);
 QStringList ReadAllKeyValues(const QStringList &lines, const QString &key);
+QStringList ReadKeyValues(const QStringList &lines, const QString &key, int count);
 QList<int> CountValuesPerKey(const QStringList &lines, const QStringList &keys);
 QStringList ReadValuesForKeys(const QStringList &lines, const QStringList &keys);
 

@@ -74,12 +74,13 @@ QString ResultsStore::path(Stem stem) const
 
 MarksRows ResultsStore::readMarks() const
 {
-    const QString file = path(Marks);
+    // Read once, each row then found by its key.
+    const QStringList lines = Module1::SplitLines(readWhole(path(Marks)));
     const QStringList keys = MarksRows::keys();
     MarksRows rows;
     QStringList *targets[6] = {&rows.FSE, &rows.SSE, &rows.LTM, &rows.CDD, &rows.FST, &rows.SST};
     for (int j = 0; j < 6; ++j)
-        *targets[j] = Module1::ReadKeyValues(file, keys.at(j), m_paperCount);
+        *targets[j] = Module1::ReadKeyValues(lines, keys.at(j), m_paperCount);
     return rows;
 }
 
