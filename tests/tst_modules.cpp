@@ -34,6 +34,7 @@ private slots:
     void vanishedFolderLeavesResultsUntouched();
     void anotherFolderInTheSlotShelvesResults();
     void programResourcesAreNeverShadowed();
+    void checkAndStartRefuseShadowingFolderAlike();
     void checkCommandExitStatus();
 
 private:
@@ -410,6 +411,43 @@ void TestModules::programResourcesAreNeverShadowed()
     QVERIFY(!Module3::AddResources({{30022, "#101#>1\r\n"}, {20001, "page"}}));
     QCOMPARE(Module3::ResourceBytes(30022), own);
     QVERIFY(!Module3::ResourceExists(20001));
+}
+
+void TestModules::checkAndStartRefuseShadowingFolderAlike()
+{
+    // A program whose own pages hold the first page id of slot 3, though its
+    // configuration leaves the slot empty.
+    struct Registered {
+        bool ok = QResource::registerResource(QStringLiteral(TESSALY_CLASH_RCC));
+        ~Registered() { QResource::unregisterResource(QStringLiteral(TESSALY_CLASH_RCC)); }
+    } registered;
+    QVERIFY(registered.ok);
+    QVERIFY(Module3::InProgramFile(ModuleFolder::firstQuestionId(3)));
+    const QString folder = addExample(QStringLiteral("exam"), 3);
+
+    QString output;
+    QTextStream out(&output);
+    QCOMPARE(ModuleCheck::run(folder, out), 1);
+    const QString expected = QStringLiteral("this program already uses the page numbers of slot 3");
+    QVERIFY2(output.startsWith(folder + QStringLiteral(": ") + expected), qPrintable(output));
+    QVERIFY2(!output.contains(QStringLiteral("no mistakes")), qPrintable(output));
+
+    ProgramConfig config;
+    const TeacherModules::Outcome started = start(config);
+    QVERIFY(!config.module(3).present());
+    QVERIFY(started.resources.isEmpty());
+    QCOMPARE(started.leftOut.size(), 1);
+    QCOMPARE(started.leftOut.first().reason, QStringLiteral("they clash with the program's own papers"));
+    const QString errors = QString::fromUtf8(TestFiles::read(started.leftOut.first().errorFile));
+    QVERIFY2(errors.contains(QStringLiteral("\nexam: ") + expected), qPrintable(errors));
+
+    // In slot 1 it shadows nothing: both take it.
+    edit(QDir(folder).filePath(QStringLiteral("module.txt")), "#SLT#>3", "#SLT#>1");
+    output.clear();
+    QCOMPARE(ModuleCheck::run(folder, out), 0);
+    QVERIFY2(output.contains(QStringLiteral("no mistakes")), qPrintable(output));
+    QVERIFY(start(config).leftOut.isEmpty());
+    QCOMPARE(config.module(1).folder, QStringLiteral("exam"));
 }
 
 void TestModules::checkCommandExitStatus()

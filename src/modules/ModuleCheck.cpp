@@ -3,6 +3,7 @@
 #include "ContentWarnings.h"
 #include "ModuleFolder.h"
 #include "ProgramConfig.h"
+#include "TeacherModules.h"
 #include "Workspace.h"
 
 #include <QDir>
@@ -36,19 +37,12 @@ int run(const QString &folder, QTextStream &out)
     for (const Diagnostics::Entry &e : r.problems)
         problems.append(e.text());
     if (r.ok) {
-        // The program's own modules keep their slots whatever the folders say.
+        // As a start would take it, beside the program's own modules alone.
         QTemporaryDir scratch;
         const ProgramConfig own =
             scratch.isValid() ? ProgramConfig::read(Workspace(scratch.path())) : ProgramConfig();
-        const ModuleConfig &there = own.module(r.header.slot);
-        if (there.present())
-            problems.append(QStringLiteral("%1:%2: SLT is %3, but the program's own module \"%4\" fills slot %3; "
-                                           "give this module slot %5")
-                                .arg(QDir(folder).filePath(QLatin1String(ModuleFolder::kHeaderName)))
-                                .arg(r.header.slotLine)
-                                .arg(r.header.slot)
-                                .arg(there.label)
-                                .arg(4 - r.header.slot));
+        if (const std::optional<TeacherModules::Refusal> refused = TeacherModules::refusal(r, own, folder))
+            problems.append(refused->problem);
     }
     if (!problems.isEmpty()) {
         for (const QString &p : std::as_const(problems))

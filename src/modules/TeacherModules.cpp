@@ -114,6 +114,29 @@ QString errorListing(const QString &folderName, const QString &modulesFolder, co
            + lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+std::optional<Refusal> refusal(const ModuleFolder::Result &module, const ProgramConfig &config,
+                               const QString &shownFolder, const QString &advice)
+{
+    const int slot = module.header.slot;
+    if (const ModuleConfig &there = config.module(slot); there.present()) {
+        const QString holder = there.folder.isEmpty()
+                                   ? QStringLiteral("the program's own module \"%1\"").arg(there.label)
+                                   : QStringLiteral("the folder \"%1\"").arg(there.folder);
+        // One pass: a label or folder name may hold "%1".
+        return Refusal{QStringLiteral("%1:%2: SLT is %3, but %4 already fills slot %3; give this module slot %5%6")
+                           .arg(QDir(shownFolder).filePath(QLatin1String(ModuleFolder::kHeaderName)),
+                                QString::number(module.header.slotLine), QString::number(slot), holder,
+                                QString::number(4 - slot), advice),
+                       QStringLiteral("another module already has their tab")};
+    }
+    if (clashesWithProgram(module.resources))
+        return Refusal{QStringLiteral("%1: this program already uses the page numbers of slot %2; "
+                                      "give this module the other slot")
+                           .arg(shownFolder, QString::number(slot)),
+                       QStringLiteral("they clash with the program's own papers")};
+    return std::nullopt;
+}
+
 Outcome load(const Workspace &workspace, ProgramConfig &config, const QString &programFile)
 {
     Outcome out;
@@ -144,24 +167,10 @@ Outcome load(const Workspace &workspace, ProgramConfig &config, const QString &p
                 problems.append(e.text());
             }
             reason = QStringLiteral("they have mistakes");
-        } else if (const ModuleConfig &there = config.module(slot); there.present()) {
-            const QString holder = there.folder.isEmpty()
-                                       ? QStringLiteral("the program's own module \"%1\"").arg(there.label)
-                                       : QStringLiteral("the folder \"%1\"").arg(there.folder);
-            problems.append(QStringLiteral("%1/%2:%3: SLT is %4, but %5 already fills slot %4; "
-                                           "give this module slot %6 or take one of the two out of Modules")
-                                .arg(name, QLatin1String(ModuleFolder::kHeaderName))
-                                .arg(r.header.slotLine)
-                                .arg(slot)
-                                .arg(holder)
-                                .arg(4 - slot));
-            reason = QStringLiteral("another module already has their tab");
-        } else if (clashesWithProgram(r.resources)) {
-            problems.append(QStringLiteral("%1: this program already uses the page numbers of slot %2; "
-                                           "give this module the other slot")
-                                .arg(name)
-                                .arg(slot));
-            reason = QStringLiteral("they clash with the program's own papers");
+        } else if (const std::optional<Refusal> refused =
+                       refusal(r, config, name, QStringLiteral(" or take one of the two out of Modules"))) {
+            problems.append(refused->problem);
+            reason = refused->reason;
         } else {
             ModuleConfig &m = config.modules[static_cast<size_t>(slot - 1)];
             m.label = r.header.label;

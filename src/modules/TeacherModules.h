@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModuleFolder.h"
 #include "ProgramConfig.h"
 #include "Workspace.h"
 
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // Modules a teacher adds without rebuilding the program: folders in
 // "Modules" of the workspace, each holding module.txt, its papers and its
@@ -41,6 +43,19 @@ struct Outcome {
 // into `config`; without that folder it does nothing at all. Runs off the
 // main thread: it touches no window.
 Outcome load(const Workspace &workspace, ProgramConfig &config, const QString &programFile);
+
+struct Refusal {
+    QString problem; // "file:line: message"
+    QString reason;  // for the pupil, as in LeftOut
+};
+
+// Why a module compiled without mistakes cannot be taken beside the modules
+// `config` holds: its slot is filled, or its pages would shadow the
+// program's own. Nothing when it can. The problem's path starts with
+// `shownFolder`; `advice` follows "give this module slot N" in a slot
+// conflict. A start and "--check-module" both ask this.
+std::optional<Refusal> refusal(const ModuleFolder::Result &module, const ProgramConfig &config,
+                               const QString &shownFolder, const QString &advice = {});
 
 // Makes the taken modules' resources readable like the program's own.
 void install(const Outcome &outcome);
