@@ -27,6 +27,7 @@ private slots:
     void brokenFolderIsLeftOut_data();
     void brokenFolderIsLeftOut();
     void linkOutOfTheFolderIsRefused();
+    void headerIsReadWithinBounds();
     void twoFoldersClaimingOneSlot();
     void changedPaperIsRebuiltAtNextStart();
     void damagedCacheIsRebuilt();
@@ -266,6 +267,39 @@ void TestModules::linkOutOfTheFolderIsRefused()
     QCOMPARE(r.problems.size(), 1);
     QVERIFY(r.problems.first().message.contains(QStringLiteral("lies outside the module folder")));
     QVERIFY(r.problems.first().file.endsWith(QStringLiteral("paper105.txt")));
+}
+
+void TestModules::headerIsReadWithinBounds()
+{
+    const QString folder = addExample(QStringLiteral("revision"));
+    const QString header = QDir(folder).filePath(QStringLiteral("module.txt"));
+    const QByteArray good = TestFiles::read(header);
+    const auto onlyProblem = [&](const QString &expected) {
+        const ModuleFolder::Result r = ModuleFolder::compile(folder);
+        QVERIFY(!r.ok);
+        QVERIFY(r.resources.isEmpty());
+        QCOMPARE(r.problems.size(), 1);
+        QCOMPARE(r.problems.first().file, header);
+        QVERIFY2(r.problems.first().message.contains(expected), qPrintable(r.problems.first().message));
+    };
+
+    // Too large: refused before it is parsed.
+    TestFiles::write(header, good + QByteArray(ModuleFolder::kMaxHeaderBytes, '\n'));
+    onlyProblem(QStringLiteral("module.txt is 17 KB, more than the 16 KB allowed"));
+    TestFiles::write(header, good);
+    QVERIFY(ModuleFolder::compile(folder).ok);
+
+    // A link to a file outside the folder is not followed.
+    const QString outside = m_dir->filePath(QStringLiteral("module.txt"));
+    QVERIFY(QFile::rename(header, outside));
+    QVERIFY(QFile::link(outside, header));
+    onlyProblem(QStringLiteral("module.txt lies outside the module folder (it is a link)"));
+    QVERIFY(QFile::remove(header));
+
+    // Missing, with the name written differently pointed out.
+    onlyProblem(QStringLiteral("module.txt is missing; it gives"));
+    QVERIFY(QFile::rename(outside, QDir(folder).filePath(QStringLiteral("Module.TXT"))));
+    onlyProblem(QStringLiteral("module.txt is missing (there is Module.TXT: the name is written in small letters)"));
 }
 
 void TestModules::twoFoldersClaimingOneSlot()

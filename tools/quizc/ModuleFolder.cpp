@@ -3,7 +3,6 @@
 #include "ModuleSource.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 using namespace Quiz;
@@ -20,33 +19,29 @@ ModuleFolder::Result ModuleFolder::compile(const QString &dirPath)
         return result;
     }
 
+    ModuleSource::Limits limits;
+    limits.maxPaperBytes = kMaxPaperBytes;
+    limits.maxPictureBytes = kMaxPictureBytes;
+    limits.confineTo = real;
+    ModuleSource source(diag, dir.filePath(QStringLiteral("pictures")), limits);
+
     const QString headerPath = dir.filePath(QLatin1String(kHeaderName));
-    const QFileInfo headerInfo(headerPath);
     bool headerOk = false;
-    if (!headerInfo.exists()) {
+    QByteArray headerBytes;
+    QString why;
+    if (!QFileInfo::exists(headerPath)) {
         QString hint;
         for (const QString &other : dir.entryList(QDir::Files))
             if (other.compare(QLatin1String(kHeaderName), Qt::CaseInsensitive) == 0)
                 hint = QStringLiteral(" (there is %1: the name is written in small letters)").arg(other);
         diag.error(headerPath, 1, QStringLiteral("module.txt is missing%1; it gives the module's label, "
                                                  "slot, topics and paper count").arg(hint));
-    } else if (!headerInfo.canonicalFilePath().startsWith(real + QLatin1Char('/'))) {
-        diag.error(headerPath, 1, QStringLiteral("module.txt lies outside the module folder (it is a link)"));
-    } else if (headerInfo.size() > kMaxHeaderBytes) {
-        diag.error(headerPath, 1, QStringLiteral("module.txt is larger than %1 KB").arg(kMaxHeaderBytes / 1024));
+    } else if (source.readBounded(headerPath, kMaxHeaderBytes, &headerBytes, &why)) {
+        headerOk = result.header.parse(headerPath, headerBytes, diag);
     } else {
-        QFile f(headerPath);
-        if (f.open(QIODevice::ReadOnly))
-            headerOk = result.header.parse(headerPath, f.read(kMaxHeaderBytes), diag);
-        else
-            diag.error(headerPath, 1, QStringLiteral("module.txt cannot be read"));
+        diag.error(headerPath, 1, QStringLiteral("module.txt %1").arg(why));
     }
 
-    ModuleSource::Limits limits;
-    limits.maxPaperBytes = kMaxPaperBytes;
-    limits.maxPictureBytes = kMaxPictureBytes;
-    limits.confineTo = real;
-    ModuleSource source(diag, dir.filePath(QStringLiteral("pictures")), limits);
     result.papers = source.readPapers(dirPath);
     const QList<Paper> &papers = result.papers;
     if (source.bytesRead() > kMaxTotalBytes)

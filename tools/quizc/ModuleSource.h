@@ -39,10 +39,14 @@ public:
     // Bytes read from files so far.
     qint64 bytesRead() const { return m_bytesRead; }
 
+    // Reads a file of at most `max` bytes (zero: unbounded) from inside the
+    // confining folder, counting it in bytesRead(); false with `why` ("is
+    // 20 KB, more than ...") when it cannot.
+    bool readBounded(const QString &path, qint64 max, QByteArray *bytes, QString *why);
+
 private:
     void checkPictures(const Quiz::Paper &paper);
     void checkPicture(const QString &file, int line, const QString &name);
-    bool readBounded(const QString &path, qint64 max, QByteArray *bytes, QString *why);
 
     Diagnostics &m_diag;
     QString m_picturesDir;
