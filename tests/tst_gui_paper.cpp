@@ -12,6 +12,7 @@
 #include "ProgramConfig.h"
 #include "ResultsStore.h"
 #include "Startup.h"
+#include "FocusMark.h"
 #include "frmPopUp.h"
 #include "support/FakeBrowser.h"
 #include "support/FakePaperHost.h"
@@ -29,8 +30,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 
 // The first-attempt paper window with a stand-in page browser: loading,
@@ -65,6 +69,7 @@ private slots:
     void preparedPicturesAreNotReadAgain();
     void failedStoreIsReported();
     void keyboard();
+    void focusMarkFollowsScrollAndResize();
     void shortcutsInTooltips();
     void keysReachPageAndList();
     void clickToAnswer();
@@ -598,6 +603,56 @@ void TestGuiPaper::keyboard()
     QTest::keyClick(box(w, 1), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(frmPopUp::lastQuestion().message, QStringLiteral("Paper saved"));
     QCOMPARE(stored(ResultsStore::First, 13, 7).mid(0, 2), (QStringList{"3", "Bulb"}));
+}
+
+// The mark goes with the focused box when the sheet scrolls under it or the
+// window's layout moves the sheet: neither moves the box within its parent.
+void TestGuiPaper::focusMarkFollowsScrollAndResize()
+{
+    PaperWindow *w = open(110, 1, 6, QStringLiteral("Topic")); // sixteen parts
+    QVERIFY(w);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->resize(Module5::MinimumPaperSize());
+    QLineEdit *sixth = box(w, 6);
+    sixth->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(QApplication::focusWidget(), sixth);
+    FocusMark *mark = w->focusMark();
+    // Round what shows of the box, a few pixels out.
+    const auto follows = [&](const char *when) {
+        const QRect shown = sixth->visibleRegion().boundingRect().translated(
+            sixth->mapTo(w, QPoint(0, 0)));
+        const QRect at = mark->geometry();
+        const bool ok = mark->isVisible() && mark->target() == sixth && !shown.isEmpty()
+                        && at.contains(shown) && shown.top() - at.top() <= 4
+                        && at.bottom() - shown.bottom() <= 4 && shown.left() - at.left() <= 4;
+        if (!ok)
+            qWarning() << when << "mark" << at << "box" << shown;
+        return ok;
+    };
+    QVERIFY(follows("focused"));
+
+    auto *scroll = w->answerSheet()->findChild<QScrollArea *>(QStringLiteral("AnsScroll"));
+    QVERIFY(scroll);
+    QScrollBar *bar = scroll->verticalScrollBar();
+    QVERIFY2(bar->maximum() >= 20, "the sheet does not scroll in the smallest window");
+    const QPoint before = sixth->mapTo(w, QPoint(0, 0));
+    bar->setValue(bar->value() + (bar->value() == 0 ? 20 : -20));
+    QVERIFY(sixth->mapTo(w, QPoint(0, 0)) != before);
+    QVERIFY(follows("scrolled"));
+    QWheelEvent wheel(QPointF(5, 5), scroll->viewport()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                      QPoint(0, bar->value() < bar->maximum() ? -120 : 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    const int value = bar->value();
+    QApplication::sendEvent(scroll->viewport(), &wheel);
+    QVERIFY(bar->value() != value);
+    QVERIFY(follows("wheel"));
+
+    // A wider window moves the sheet, the box stays where it is in it.
+    const QPoint inSheet = sixth->mapTo(w->answerSheet(), QPoint(0, 0));
+    w->resize(w->width() + 120, w->height());
+    QCOMPARE(sixth->mapTo(w->answerSheet(), QPoint(0, 0)), inSheet);
+    QVERIFY(follows("resized"));
 }
 
 void TestGuiPaper::shortcutsInTooltips()

@@ -33,14 +33,24 @@ FocusMark::FocusMark(QWidget *window) : QWidget(window)
             [this](QWidget *, QWidget *now) { follow(now); });
 }
 
-void FocusMark::watch(QWidget *widget, bool on)
+void FocusMark::watch(QWidget *widget)
 {
-    if (!widget)
-        return;
-    if (on)
-        widget->installEventFilter(this);
-    else
-        widget->removeEventFilter(this);
+    // Qt tells only the widget that itself moved: a scrolled or moved parent
+    // carries the target along without a word to it.
+    for (QWidget *w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        if (m_watched.contains(w))
+            continue;
+        w->installEventFilter(this);
+        m_watched.append(w);
+    }
+}
+
+void FocusMark::unwatchAll()
+{
+    for (const QPointer<QWidget> &w : std::as_const(m_watched))
+        if (w)
+            w->removeEventFilter(this);
+    m_watched.clear();
 }
 
 void FocusMark::follow(QWidget *focused)
@@ -48,16 +58,16 @@ void FocusMark::follow(QWidget *focused)
     // The mark shows only in the window the keys go to; it comes back with
     // the focus.
     if (focused && focused->window() != window()) {
+        unwatchAll();
         hide();
         return;
     }
-    watch(m_target, false);
-    watch(m_caption, false);
+    unwatchAll();
     m_target = focused && !unmarked(focused) ? focused : nullptr;
     auto *button = qobject_cast<PictureButton *>(m_target.data());
     m_caption = button ? button->caption() : nullptr;
-    watch(m_target, true);
-    watch(m_caption, true);
+    watch(m_target);
+    watch(m_caption);
     refresh();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
@@ -25,9 +26,12 @@ protected:
 
 private:
     void follow(QWidget *focused);
-    void watch(QWidget *widget, bool on);
+    // The widget and its parents up to the window.
+    void watch(QWidget *widget);
+    void unwatchAll();
     QRect shownRect(const QWidget *widget) const;
 
     QPointer<QWidget> m_target;
     QPointer<QWidget> m_caption;
+    QList<QPointer<QWidget>> m_watched;
 };

@@ -543,6 +543,7 @@ void Contents::showPanelWidget(QWidget *panel)
         if (!chain.isEmpty())
             chain.first()->setFocus(Qt::OtherFocusReason);
     }
+    // The raised panel now lies over the mark, wherever the focus is.
     focusMark()->refresh();
 }
 
