@@ -3,6 +3,7 @@
 #include "BrowserModule.h"
 #include "FrameMetrics.h"
 #include "MarkingProgress.h"
+#include "OptionChoice.h"
 #include "PaperLayout.h"
 #include "PaperStatusBar.h"
 #include "PaperWindow.h"
@@ -335,6 +336,11 @@ void TestGuiPaper::saveCloseReopenResumes()
     QVERIFY(w);
     QCOMPARE(w->question(), 1);
     QCOMPARE(box(w, 1)->text(), QStringLiteral("3"));
+    // The first page is asked for once, already marked with the stored choice.
+    const QString choice = OptionChoice::PageMark(true, QStringLiteral("3"));
+    QVERIFY(!choice.isEmpty());
+    QCOMPARE(fake(w)->navigatedMarks, QStringList{choice});
+    QCOMPARE(fake(w)->mark, choice);
     QCOMPARE(w->answers().mid(0, 3), (QStringList{"3", "Bulb", "Closed"}));
     QCOMPARE(label(w, QStringLiteral("lblAnsweredQ"))->text(), QStringLiteral("3"));
     QTest::qWait(150); // a tick of Timer1

@@ -394,15 +394,15 @@ bool PaperWindow::Form_Load()
     m_qnTitleBG->raise();
     m_fmeMark->raise();
     layoutPaper();
-    // Started early: the page loads while the rest is read.
+    // The stored choice comes first: the page is asked for once, with its mark.
+    readStoredAttempt();
+    FillAnswerSheet();
     if (!ShowQuestionPage())
         return fail(m_pageNoRoom ? NoRoomToOpen()
                                  : QStringLiteral("This paper cannot be opened: its first question "
                                                   "page could not be unpacked into the program "
                                                   "folder."));
 
-    readStoredAttempt();
-    FillAnswerSheet();
     ShowAnswerFrames();
     RebuildRemainingList();
     if (isMarked())

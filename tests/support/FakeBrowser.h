@@ -25,6 +25,7 @@ public:
     void navigateTo(const QString &file) override
     {
         navigations << file;
+        navigatedMarks << (file == markedFile ? mark : QString());
         const bool ok = QFile::exists(file);
         QTimer::singleShot(0, this, [this, file, ok] {
             emit pageLoaded(QUrl::fromLocalFile(file), ok);
@@ -57,6 +58,7 @@ public:
     void clickOption(int option) { emit optionClicked(option); }
 
     QStringList navigations;
+    QStringList navigatedMarks; // the mark each navigation carried
     QString markedFile, mark;
     QList<Scroll> scrolls;
     QStringList notices;
