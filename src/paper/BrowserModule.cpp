@@ -19,6 +19,9 @@ QuestionBrowserPreparation modulePreparation = nullptr;
 // Set by prepare, cleared by create: a browser asked for before the load
 // ended needs no page made ready for it afterwards.
 bool preparationWanted = false;
+// A load that failed: getting ready again on every hover would only start
+// thread after thread failing the same way. create still tries, and tells.
+bool moduleFailed = false;
 
 // The module's libraries loaded on a thread of their own: most of the time
 // goes to mapping and relocating the web engine. The program may end while
@@ -60,6 +63,7 @@ QuestionBrowserFactory loadModule(QString *error)
         auto factory = reinterpret_cast<QuestionBrowserFactory>(
             library->resolve(kQuestionBrowserFactory));
         if (factory) {
+            moduleFailed = false;
             moduleFactory = factory;
             modulePreparation = reinterpret_cast<QuestionBrowserPreparation>(
                 library->resolve(kQuestionBrowserPreparation));
@@ -68,6 +72,7 @@ QuestionBrowserFactory loadModule(QString *error)
         reasons << library->errorString();
         delete library;
     }
+    moduleFailed = true;
     if (error)
         *error = reasons.isEmpty() ? QStringLiteral("The page viewer %1 is missing.")
                                          .arg(QStringLiteral(TESSALY_BROWSER_MODULE))
@@ -105,7 +110,7 @@ QuestionBrowser *create(QWidget *parent, QString *error)
 
 void prepare()
 {
-    if (testFactory || preparationWanted)
+    if (testFactory || preparationWanted || moduleFailed)
         return;
     preparationWanted = true;
     if (moduleFactory) {

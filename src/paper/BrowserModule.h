@@ -23,8 +23,8 @@ QuestionBrowser *create(QWidget *parent, QString *error = nullptr);
 // Gets the next browser ready in the background: the module's libraries
 // are loaded on a thread of their own, then (on this thread, from the event
 // loop) the web engine is started and a page made ready. Does nothing when
-// that is under way or done, or browsers come from a test factory; a
-// missing module is told by create.
+// that is under way or done, or after the module once failed to load, or
+// browsers come from a test factory; a missing module is told by create.
 void prepare();
 
 bool isLoaded();
