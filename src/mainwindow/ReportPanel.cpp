@@ -95,7 +95,7 @@ QList<QWidget *> ReportPanel::focusStops() const
 bool ReportPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int n = static_cast<int>(m_bars.indexOf(static_cast<ShadedBox *>(watched))) + 1;
+        const int n = static_cast<int>(m_bars.indexOf(qobject_cast<ShadedBox *>(watched))) + 1;
         switch (n ? static_cast<QKeyEvent *>(event)->key() : 0) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
